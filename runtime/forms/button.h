@@ -1,0 +1,29 @@
+#pragma once
+
+#include "runtime/base/event.h"
+#include "runtime/forms/control.h"
+
+class QPushButton;
+
+namespace runtime {
+
+// A command button. Click is raised by the mouse, and by Space or Enter while the
+// button has the focus.
+class Button : public Control {
+public:
+    Button();
+
+    Text caption() const;
+    void setCaption(const Text& caption);
+
+    // Presses the button as the user would, raising Click.
+    void press();
+
+    Event<> Click;
+
+private:
+    void setDesignCaption(const Text& caption) override { setCaption(caption); }
+    QPushButton* button() const;
+};
+
+}  // namespace runtime

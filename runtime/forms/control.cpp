@@ -1,0 +1,130 @@
+#include "runtime/forms/control.h"
+
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace runtime {
+namespace {
+
+int pixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+QColor toQColor(Colour colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+Colour fromQColor(const QColor& colour)
+{
+    return rgb(colour.red(), colour.green(), colour.blue());
+}
+
+}  // namespace
+
+Control::Control(QWidget* widget) : widget_(widget) {}
+
+Control::~Control()
+{
+    delete widget_.data();
+}
+
+void Control::setLeft(float left) { move(left, top_, width_, height_); }
+void Control::setTop(float top) { move(left_, top, width_, height_); }
+void Control::setWidth(float width) { move(left_, top_, width, height_); }
+void Control::setHeight(float height) { move(left_, top_, width_, height); }
+
+void Control::move(float left, float top, float width, float height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    applyGeometry();
+}
+
+void Control::applyGeometry()
+{
+    if (widget_)
+        widget_->setGeometry(pixels(left_), pixels(top_), pixels(width_), pixels(height_));
+}
+
+bool Control::enabled() const { return !widget_ || widget_->isEnabled(); }
+void Control::setEnabled(bool enabled)
+{
+    if (widget_)
+        widget_->setEnabled(enabled);
+}
+
+bool Control::visible() const { return widget_ && !widget_->isHidden(); }
+void Control::setVisible(bool visible)
+{
+    if (widget_)
+        widget_->setVisible(visible);
+}
+
+void Control::setFocus()
+{
+    if (widget_)
+        widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Control::hasFocus() const
+{
+    return widget_ && widget_->window()->focusWidget() == widget_.data();
+}
+
+Colour Control::foreColor() const
+{
+    return widget_ ? fromQColor(widget_->palette().color(widget_->foregroundRole())) : Colour{};
+}
+
+void Control::setForeColor(Colour colour)
+{
+    if (!widget_)
+        return;
+    QPalette palette = widget_->palette();
+    palette.setColor(widget_->foregroundRole(), toQColor(colour));
+    palette.setColor(QPalette::ButtonText, toQColor(colour));
+    widget_->setPalette(palette);
+}
+
+Colour Control::backColor() const
+{
+    return widget_ ? fromQColor(widget_->palette().color(widget_->backgroundRole())) : Colour{};
+}
+
+void Control::setBackColor(Colour colour)
+{
+    if (!widget_)
+        return;
+    QPalette palette = widget_->palette();
+    palette.setColor(widget_->backgroundRole(), toQColor(colour));
+    palette.setColor(QPalette::Button, toQColor(colour));
+    palette.setColor(QPalette::Base, toQColor(colour));
+    widget_->setPalette(palette);
+    widget_->setAutoFillBackground(true);
+}
+
+void Control::setFont(const Font& font)
+{
+    if (!widget_)
+        return;
+    QFont qfont = widget_->font();
+    qfont.setFamilies({font.name, QStringLiteral("Liberation Sans")});
+    qfont.setPointSizeF(font.points);
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    widget_->setFont(qfont);
+}
+
+void Control::setToolTip(const Text& toolTip)
+{
+    if (widget_)
+        widget_->setToolTip(toolTip);
+}
+
+}  // namespace runtime

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "runtime/base/event.h"
+#include "runtime/forms/control.h"
+
+#include <cstdint>
+
+class QListWidget;
+
+namespace runtime {
+
+// A list of texts numbered from 0; each entry can carry one 32-bit item number.
+// A sorted list adds each text in order, any other at the end; newIndex() is where the
+// last one went. With Selection::Multiple every click marks or unmarks an entry.
+//
+// Click is raised when the user changes the selection, by mouse or keyboard; DblClick
+// when the user double-clicks an entry. Changes made by the program raise neither.
+class ListBox : public Control {
+public:
+    enum class Selection { Single, Multiple };
+    enum class Order { AsAdded, Sorted };
+
+    explicit ListBox(Selection selection = Selection::Single, Order order = Order::AsAdded);
+
+    void addItem(const Text& text);
+    void removeItem(int index);
+    void clear();
+
+    int count() const;
+    Text item(int index) const;
+    int newIndex() const { return newIndex_; }
+
+    // The selected entry (the current one in a multiple-selection list); -1 for none.
+    int currentIndex() const;
+    void setCurrentIndex(int index);
+    // The text of the current entry; the empty text when there is none.
+    Text text() const;
+
+    std::int32_t itemNumber(int index) const;
+    void setItemNumber(int index, std::int32_t number);
+
+    bool isSelected(int index) const;
+    void setSelected(int index, bool selected);
+
+    Event<> Click;
+    Event<> DblClick;
+
+private:
+    QListWidget* list() const;
+    void checkIndex(int index) const;
+    template <typename Change>
+    void changeQuietly(Change change);
+
+    Order order_;
+    int newIndex_ = -1;
+    bool changingByProgram_ = false;
+};
+
+}  // namespace runtime

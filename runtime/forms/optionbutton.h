@@ -1,0 +1,29 @@
+#pragma once
+
+#include "runtime/base/event.h"
+#include "runtime/forms/control.h"
+
+class QRadioButton;
+
+namespace runtime {
+
+// One of a group of exclusive choices: the option buttons inside one container exclude
+// each other. None is chosen until the user or the program picks one.
+class OptionButton : public Control {
+public:
+    OptionButton();
+
+    Text caption() const;
+    void setCaption(const Text& caption);
+
+    bool value() const;
+    void setValue(bool chosen);
+
+    Event<> Click;
+
+private:
+    void setDesignCaption(const Text& caption) override { setCaption(caption); }
+    QRadioButton* button() const;
+};
+
+}  // namespace runtime

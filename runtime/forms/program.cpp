@@ -1,0 +1,77 @@
+#include "runtime/forms/program.h"
+
+#include "runtime/forms/form.h"
+#include "runtime/testing/hooks.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace runtime {
+namespace {
+
+Text programTitle;
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+struct Program::Application {
+    QApplication application;
+    Application(int& argc, char** argv) : application(argc, argv) {}
+};
+
+Program::Program(int& argc, char** argv, const Text& title)
+{
+    if (!hasDisplay()) {
+        std::fprintf(stderr,
+                     "%s: no display to show its window on; run it under Xvfb (xvfb-run -a %s) "
+                     "or serve it to a VNC viewer (QT_QPA_PLATFORM=vnc %s)\n",
+                     argv[0], argv[0], argv[0]);
+        std::exit(2);
+    }
+    programTitle = title;
+    application_ = std::make_unique<Application>(argc, argv);
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(8);
+    QApplication::setFont(font);
+}
+
+Program::~Program() = default;
+
+int Program::run(Form& startupForm)
+{
+    startupForm.show();
+    return QApplication::exec();
+}
+
+Text Program::title()
+{
+    return programTitle;
+}
+
+void end()
+{
+    detail::endProgram();
+}
+
+Text programFolder()
+{
+    const Text testFolder = detail::programFolderOverride();
+    return testFolder.isEmpty() ? QCoreApplication::applicationDirPath() : testFolder;
+}
+
+Text currentFolder()
+{
+    return QDir::currentPath();
+}
+
+}  // namespace runtime

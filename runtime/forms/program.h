@@ -1,0 +1,39 @@
+#pragma once
+
+#include "runtime/base/text.h"
+
+#include <memory>
+
+namespace runtime {
+
+class Form;
+
+// The running program: its application object, its title (the default title of its
+// message boxes) and its event loop. Every program creates one in main().
+class Program {
+public:
+    Program(int& argc, char** argv, const Text& title);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Shows the start-up window and handles events until the last window has closed.
+    int run(Form& startupForm);
+
+    static Text title();
+
+private:
+    struct Application;
+    std::unique_ptr<Application> application_;
+};
+
+// Ends the program at once: every window goes, no other handler runs, nothing is asked.
+[[noreturn]] void end();
+
+// The program's own folder, without a trailing separator.
+Text programFolder();
+
+// The folder that is current for the process.
+Text currentFolder();
+
+}  // namespace runtime
