@@ -1,11 +1,27 @@
-# suite_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>])
-# A GoogleTest program whose tests CTest runs off screen, one CTest test per case.
+# suite_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [UNPRIVILEGED])
+# A GoogleTest program whose cases CTest runs off screen, one CTest test per case.
+# UNPRIVILEGED runs it as an ordinary user even when the run is root's, so that file
+# permissions (an unreadable file, a folder that cannot be written) really hold.
 function(suite_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "UNPRIVILEGED" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE runtime_test_main ${arg_LIBRARIES})
+    if(arg_UNPRIVILEGED)
+        set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/tools/unprivileged")
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${SUITE_TEST_ENVIRONMENT}")
+endfunction()
+
+# suite_add_e2e_test(<name> SCRIPT <script> [ARGS <arguments...>])
+# A bash script that drives a built program on its own Xvfb display (tools/e2e.sh).
+function(suite_add_e2e_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "SCRIPT" "ARGS")
+    add_test(NAME ${name} COMMAND bash ${arg_SCRIPT} ${arg_ARGS})
+    set_tests_properties(${name} PROPERTIES
+        LABELS e2e
+        TIMEOUT 120
+        ENVIRONMENT "SUITE_SOURCE_DIR=${PROJECT_SOURCE_DIR};${SUITE_TEST_ENVIRONMENT}")
 endfunction()
