@@ -11,14 +11,48 @@ QStringList split(const Text& text, const Text& delimiter)
     return text.split(delimiter, Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
+namespace {
+
+enum class Case { Upper, Lower };
+
+// Converts one character at a time, leaving lone surrogates as they are: they stand for
+// bytes of a file that were not UTF-8, and must be written back unchanged.
+void convert(Text& text, qsizetype at, Case wanted)
+{
+    const QChar character = text[at];
+    if (character.isSurrogate()) {
+        if (!character.isHighSurrogate() || at + 1 >= text.size() || !text[at + 1].isLowSurrogate())
+            return;
+        const char32_t codePoint = QChar::surrogateToUcs4(character, text[at + 1]);
+        const char32_t converted = wanted == Case::Upper ? QChar::toUpper(codePoint) : QChar::toLower(codePoint);
+        text[at] = QChar(QChar::highSurrogate(converted));
+        text[at + 1] = QChar(QChar::lowSurrogate(converted));
+        return;
+    }
+    text[at] = wanted == Case::Upper ? character.toUpper() : character.toLower();
+}
+
+Text converted(const Text& text, Case wanted)
+{
+    Text result = text;
+    for (qsizetype at = 0; at < result.size(); ++at) {
+        convert(result, at, wanted);
+        if (result[at].isHighSurrogate())
+            ++at;
+    }
+    return result;
+}
+
+}  // namespace
+
 Text upperCase(const Text& text)
 {
-    return text.toUpper();
+    return converted(text, Case::Upper);
 }
 
 Text lowerCase(const Text& text)
 {
-    return text.toLower();
+    return converted(text, Case::Lower);
 }
 
 static bool separatesWords(QChar character)
@@ -33,15 +67,17 @@ static bool separatesWords(QChar character)
 
 Text properCase(const Text& text)
 {
-    Text result = text.toLower();
+    Text result = text;
     bool atWordStart = true;
-    for (QChar& character : result) {
-        if (separatesWords(character)) {
+    for (qsizetype at = 0; at < result.size(); ++at) {
+        if (separatesWords(result[at])) {
             atWordStart = true;
-        } else if (atWordStart) {
-            character = character.toUpper();
-            atWordStart = false;
+            continue;
         }
+        convert(result, at, atWordStart ? Case::Upper : Case::Lower);
+        atWordStart = false;
+        if (result[at].isHighSurrogate())
+            ++at;
     }
     return result;
 }

@@ -1,0 +1,11 @@
+#include "onename.h"
+
+void onename::setLastname(const Text& vData)
+{
+    lastname_ = runtime::properCase(vData);
+}
+
+void onename::setFirstname(const Text& vData)
+{
+    firstname_ = runtime::properCase(vData);
+}

@@ -1,0 +1,105 @@
+// File faults seen from the window: run as an ordinary user, so permissions hold.
+#include "testfolder.h"
+#include "vorn.h"
+
+#include "runtime/testing/testing.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using runtime::MessageBoxRequest;
+using runtime::Yes;
+
+namespace {
+
+class VornFaults : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "permissions do not hold for root; CTest runs this as an ordinary user";
+        runtime::testing::setProgramFolder(folder.path());
+    }
+    void TearDown() override { runtime::testing::setProgramFolder({}); }
+
+    Vorn& window()
+    {
+        if (!vorn) {
+            vorn = std::make_unique<Vorn>();
+            vorn->show();
+        }
+        return *vorn;
+    }
+
+    TestFolder folder;
+    runtime::testing::ScriptedMessages messages;
+    runtime::testing::DrivenTime time;
+    runtime::testing::CaughtProgramEnd programEnd;
+    std::unique_ptr<Vorn> vorn;
+};
+
+TEST_F(VornFaults, AnUnreadableOrMissingFileFailsToLoad)
+{
+    window().load.press();
+    EXPECT_EQ(window().msgs.caption(), "loading data file failed");
+
+    folder.write("vorn.txt", "A One\r\n");
+    QFile::setPermissions(folder.path("vorn.txt"), QFileDevice::WriteOwner);
+    window().load.press();
+    EXPECT_EQ(window().msgs.caption(), "loading data file failed");
+    EXPECT_EQ(window().list().count(), 0);
+
+    QDir(folder.path()).mkdir("vorn.txt.d");
+    QFile::remove(folder.path("vorn.txt"));
+    QDir(folder.path()).rename("vorn.txt.d", "vorn.txt");  // a folder where the file should be
+    window().load.press();
+    EXPECT_EQ(window().msgs.caption(), "loading data file failed");
+}
+
+TEST_F(VornFaults, AFolderThatCannotBeWrittenKeepsTheOldFile)
+{
+    folder.write("vorn.txt", "A One\r\n");
+    folder.write("vorno.txt", "Old Name\r\n");
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    window().load.press();
+    window().savedata.press();
+    EXPECT_EQ(window().msgs.caption(), "saving data file failed");
+    EXPECT_EQ(window().msgs.foreColor().value(), 255);
+    EXPECT_EQ(folder.read("vorno.txt"), "Old Name\r\n");
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(VornFaults, AFailedSaveAtExitSaysSoAndKeepsTheProgramRunning)
+{
+    folder.write("vorn.txt", "A One\r\n");
+    ASSERT_TRUE(QFile::link("/dev/full", folder.path("vorno.txt")));
+    window().load.press();
+    messages.answerNext(Yes);
+    window().done.press();
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[1].text, "saving data file failed");
+    EXPECT_FALSE(programEnd.ended());
+    EXPECT_EQ(window().list().count(), 1);
+
+    // With room on the disk again the names are still there to save.
+    QFile::remove(folder.path("vorno.txt"));
+    messages.answerNext(Yes);
+    window().done.press();
+    EXPECT_TRUE(programEnd.ended());
+    EXPECT_EQ(folder.read("vorno.txt"), "A One\r\n");
+}
+
+TEST_F(VornFaults, SaveDataOnAFullDiskSaysSo)
+{
+    folder.write("vorn.txt", "A One\r\n");
+    ASSERT_TRUE(QFile::link("/dev/full", folder.path("vorno.txt")));
+    window().load.press();
+    window().savedata.press();
+    EXPECT_EQ(window().msgs.caption(), "saving data file failed");
+}
+
+}  // namespace
