@@ -1,0 +1,156 @@
+#include "runtime/base/error.h"
+#include "runtime/files/patternsearch.h"
+#include "runtime/files/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TextFiles : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray read(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QStringList lines(const QString& name) const
+    {
+        runtime::InputFile file(path(name));
+        QStringList read;
+        while (!file.atEnd())
+            read << file.readLine();
+        return read;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(TextFiles, ReadLinesWithoutTheirEndsWhateverTheEnd)
+{
+    write("mixed.txt", "one\r\ntwo\n\r\nlast");
+    EXPECT_EQ(lines("mixed.txt"), (QStringList{"one", "two", "", "last"}));
+    write("crlf.txt", "a\r\nb\r\n");
+    EXPECT_EQ(lines("crlf.txt"), (QStringList{"a", "b"}));
+    write("empty.txt", "");
+    EXPECT_TRUE(lines("empty.txt").isEmpty());
+    write("lone-cr.txt", "a\rb\r\n");
+    EXPECT_EQ(lines("lone-cr.txt"), QStringList{"a\rb"});
+}
+
+TEST_F(TextFiles, ReadingPastTheEndOrAMissingFileRaises)
+{
+    write("one.txt", "only\r\n");
+    runtime::InputFile file(path("one.txt"));
+    file.readLine();
+    EXPECT_THROW(file.readLine(), runtime::RuntimeError);
+    try {
+        runtime::InputFile missing(path("missing.txt"));
+        FAIL() << "a missing file opened";
+    } catch (const runtime::RuntimeError& error) {
+        EXPECT_EQ(error.number(), runtime::RuntimeError::FileNotFound);
+        EXPECT_TRUE(error.text().contains("missing.txt")) << error.text().toStdString();
+    }
+    QDir(folder.path()).mkdir("folder.txt");
+    EXPECT_THROW(runtime::InputFile(path("folder.txt")), runtime::RuntimeError);
+}
+
+TEST_F(TextFiles, OutputReplacesTheFileOnlyWhenClosed)
+{
+    write("out.txt", "previous\r\n");
+    {
+        runtime::OutputFile file(path("out.txt"));
+        file.writeLine("new");
+        EXPECT_EQ(read("out.txt"), "previous\r\n");
+        // Abandoned without close(): the previous file stays.
+    }
+    EXPECT_EQ(read("out.txt"), "previous\r\n");
+    runtime::OutputFile file(path("out.txt"));
+    file.writeLine("new");
+    file.writeLine("");
+    file.close();
+    EXPECT_EQ(read("out.txt"), "new\r\n\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.txt"});
+}
+
+TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
+{
+    ASSERT_TRUE(QFile::link("/dev/full", path("full.txt")));
+    runtime::OutputFile output(path("full.txt"));
+    EXPECT_THROW(
+        {
+            output.writeLine("x");
+            output.close();
+        },
+        runtime::RuntimeError);
+    runtime::AppendFile append(path("full.txt"));
+    EXPECT_THROW(append.writeLine("x"), runtime::RuntimeError);
+    EXPECT_TRUE(QFileInfo(path("full.txt")).isSymLink());
+}
+
+TEST_F(TextFiles, AppendCreatesTheFileAndAddsWholeLines)
+{
+    {
+        runtime::AppendFile file(path("schools.txt"));
+        file.writeLine("A;B;C");
+        file.close();
+    }
+    runtime::AppendFile file(path("schools.txt"));
+    file.writeLine(QString::fromUtf8("Zürich;;"));
+    file.close();
+    EXPECT_EQ(read("schools.txt"), "A;B;C\r\nZ\xC3\xBCrich;;\r\n");
+}
+
+TEST(PatternMatching, StarAndQuestionMarkOnly)
+{
+    struct Row {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    };
+    const Row rows[] = {
+        {"a.dt", "*.dt", true},      {".dt", "*.dt", true},       {"a.dtx", "*.dt", false},
+        {"a.DT", "*.dt", false},     {"x.dt.dt", "*.dt", true},   {"ab", "a?", true},
+        {"a", "a?", false},          {"[x].dt", "[x].dt", true},  {"anything", "*", true},
+        {"a.dt", "a.dt", true},      {"b.dt", "a.dt", false},     {"abcbxd", "a*b?d", true},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(runtime::PatternSearch::matches(row.name, row.pattern), row.matches) << row.name << " " << row.pattern;
+}
+
+TEST_F(TextFiles, PatternSearchListsOrdinaryVisibleFilesOnly)
+{
+    write("one.dt", "");
+    write("two.dt", "");
+    write(".hidden.dt", "");
+    write("other.txt", "");
+    QDir(folder.path()).mkdir("folder.dt");
+    ASSERT_TRUE(QFile::link("/dev/null", path("device.dt")));
+
+    runtime::PatternSearch search(folder.path() + "/*.dt");
+    QStringList found;
+    for (QString name = search.next(); !name.isEmpty(); name = search.next())
+        found << name;
+    found.sort();
+    EXPECT_EQ(found, (QStringList{"one.dt", "two.dt"}));
+    EXPECT_EQ(search.next(), "");
+
+    EXPECT_EQ(runtime::PatternSearch(folder.path() + "/one.dt").next(), "one.dt");
+    EXPECT_EQ(runtime::PatternSearch(folder.path() + "/none.dt").next(), "");
+    EXPECT_THROW(runtime::PatternSearch(folder.path() + "/missing/*.dt"), runtime::RuntimeError);
+}
+
+}  // namespace
