@@ -4,6 +4,7 @@
 #include "runtime/forms/control.h"
 #include "runtime/forms/menuitem.h"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -84,14 +85,21 @@ private:
 };
 
 // The one instance of a window that an application shows again and again: created on
-// first use, and created afresh after the close box has unloaded it.
+// first use, and created afresh after the close box has unloaded it. A window that needs
+// the objects it works with (the application's shared data) is made by a factory that
+// passes them: SingleInstance<Editor> editor{[this] { return std::make_unique<Editor>(data); }};
 template <typename Window>
 class SingleInstance {
 public:
+    using Factory = std::function<std::unique_ptr<Window>()>;
+
+    SingleInstance() : create_([] { return std::make_unique<Window>(); }) {}
+    explicit SingleInstance(Factory create) : create_(std::move(create)) {}
+
     Window& operator*()
     {
         if (!window_ || window_->isUnloaded())
-            window_ = std::make_unique<Window>();
+            window_ = create_();
         return *window_;
     }
     Window* operator->() { return &**this; }
@@ -100,6 +108,7 @@ public:
     Window* existing() const { return window_ && !window_->isUnloaded() ? window_.get() : nullptr; }
 
 private:
+    Factory create_;
     std::unique_ptr<Window> window_;
 };
 
