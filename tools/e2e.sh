@@ -21,7 +21,7 @@ e2e_start_display() {
     trap e2e_cleanup EXIT
     local displayfd="$E2E_WORK/display"
     mkfifo "$displayfd"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfd" 2>"$E2E_WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfd" 2>"$E2E_WORK/xvfb.log" &
     E2E_XVFB_PID=$!
     local number
     read -r number <"$displayfd" || e2e_fail "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
