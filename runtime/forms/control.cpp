@@ -23,6 +23,17 @@ Colour fromQColor(const QColor& colour)
     return rgb(colour.red(), colour.green(), colour.blue());
 }
 
+// The metric-compatible stand-in from fonts-liberation2 for a font that the designs name
+// and the machine may lack, so that a serif or fixed-pitch design keeps its kind of face.
+QString standInFor(const Text& fontName)
+{
+    if (fontName.compare(u"Times New Roman", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Serif");
+    if (fontName.compare(u"Courier New", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Mono");
+    return QStringLiteral("Liberation Sans");
+}
+
 }  // namespace
 
 Control::Control(QWidget* widget) : widget_(widget) {}
@@ -114,7 +125,7 @@ void Control::setFont(const Font& font)
     if (!widget_)
         return;
     QFont qfont = widget_->font();
-    qfont.setFamilies({font.name, QStringLiteral("Liberation Sans")});
+    qfont.setFamilies({font.name, standInFor(font.name)});
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
