@@ -1,14 +1,19 @@
 #include "runtime/forms/program.h"
 
+#include "runtime/base/error.h"
 #include "runtime/forms/form.h"
 #include "runtime/testing/hooks.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QFont>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <unistd.h>
 
 namespace runtime {
 namespace {
@@ -71,7 +76,14 @@ Text programFolder()
 
 Text currentFolder()
 {
-    return QDir::currentPath();
+    // A folder deleted while current has no path any more; the empty text in its place
+    // would make a path from the root, so the loss is an error instead.
+    const std::unique_ptr<char, void (*)(void*)> path(::getcwd(nullptr, 0), std::free);
+    if (!path) {
+        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Cannot find the current folder: %1")
+                                                                  .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    return QFile::decodeName(path.get());
 }
 
 }  // namespace runtime

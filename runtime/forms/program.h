@@ -33,7 +33,8 @@ private:
 // The program's own folder, without a trailing separator.
 Text programFolder();
 
-// The folder that is current for the process.
+// The folder that is current for the process. Raises a RuntimeError when it has none
+// any more (deleted while current).
 Text currentFolder();
 
 }  // namespace runtime
