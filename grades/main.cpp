@@ -1,0 +1,10 @@
+#include "application.h"
+
+#include "runtime/forms/program.h"
+
+int main(int argc, char** argv)
+{
+    runtime::Program program(argc, argv, "Grades");
+    application grades;
+    return program.run(grades.mainWindow);
+}

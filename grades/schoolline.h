@@ -1,0 +1,34 @@
+#pragma once
+
+#include "runtime/base/text.h"
+
+using runtime::Text;
+
+// The line of the school list file that records one school:
+//
+//     Acme Tech;CS,CIS;North,South
+//
+// the school's name, ";", its department list, ";", its campus list. The lists come
+// from multi-line boxes, one entry a line, and are joined with ",". A ";" inside a
+// field would shift the fields when the line is read back, so it has no place there;
+// a "," inside an entry is kept and splits that entry when the line is read back.
+namespace schoolline {
+
+inline constexpr char16_t fieldSeparator = u';';
+inline constexpr char16_t entrySeparator = u',';
+
+// Joins the lines of a multi-line box into a list. Empty lines before the first
+// non-empty one vanish; later ones leave empty entries, and a text that ends with a
+// line break gives a list that ends with ",":
+//     "CS\r\nCIS"       -> "CS,CIS"
+//     "CS\r\n\r\nCIS"   -> "CS,,CIS"
+//     "\r\nCS\r\n"      -> "CS,"
+Text joinlines(const Text& boxText);
+
+// The school's line from the texts of the three boxes.
+Text make(const Text& name, const Text& departmentLines, const Text& campusLines);
+
+// Whether a box's text holds the field separator.
+bool holdsFieldSeparator(const Text& text);
+
+}  // namespace schoolline

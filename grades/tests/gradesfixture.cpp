@@ -1,0 +1,104 @@
+#include "gradesfixture.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+
+GradesFixture::GradesFixture()
+{
+    runtime::testing::setProgramFolder(folder.path());
+}
+
+GradesFixture::~GradesFixture()
+{
+    app.reset();
+    runtime::testing::setProgramFolder({});
+}
+
+void GradesFixture::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    file.write(bytes);
+}
+
+QByteArray GradesFixture::readFile(const QString& name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+start& GradesFixture::mainWindow()
+{
+    start& window = app->mainWindow;
+    if (!window.isVisible()) {
+        window.show();
+        QApplication::setActiveWindow(window.window());
+    }
+    return window;
+}
+
+newform& GradesFixture::fileNew()
+{
+    mainWindow().filenewmn.choose();
+    return *app->newGradeBook.existing();
+}
+
+newschool& GradesFixture::addNewSchool()
+{
+    fileNew().addnew.press();
+    return *app->addSchool.existing();
+}
+
+prefsedit& GradesFixture::editPreferences()
+{
+    mainWindow().editprefs.choose();
+    return *app->preferences.existing();
+}
+
+QStringList GradesFixture::shownTexts() const
+{
+    QStringList texts;
+    for (const runtime::MessageBoxRequest& request : messages.shown())
+        texts << request.text;
+    return texts;
+}
+
+QStringList GradesFixture::entries(const runtime::ListBox& list)
+{
+    QStringList texts;
+    for (int index = 0; index < list.count(); ++index)
+        texts << list.item(index);
+    return texts;
+}
+
+QStringList GradesFixture::entries(const runtime::ComboBox& box)
+{
+    QStringList texts;
+    for (int index = 0; index < box.count(); ++index)
+        texts << box.item(index);
+    return texts;
+}
+
+void GradesFixture::clickEntry(runtime::ListBox& list, int index)
+{
+    auto* widget = static_cast<QListWidget*>(list.widget());
+    widget->scrollToItem(widget->item(index));
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(index)).center());
+}
+
+void GradesFixture::typeInto(runtime::Control& box, const QString& text)
+{
+    box.setFocus();
+    const QStringList lines = text.split('\n');
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        if (line > 0)
+            QTest::keyClick(box.widget(), Qt::Key_Return);
+        QTest::keyClicks(box.widget(), lines[line]);
+    }
+}
+
+void GradesFixture::pressCloseBox(runtime::Form& form)
+{
+    form.window()->close();
+}

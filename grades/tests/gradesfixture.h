@@ -1,0 +1,52 @@
+#pragma once
+
+#include "application.h"
+
+#include "runtime/testing/testing.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// One run of the grade book application off screen, with a program folder of its own,
+// scripted message boxes, driven time and a caught program end.
+class GradesFixture : public ::testing::Test {
+protected:
+    GradesFixture();
+    ~GradesFixture() override;
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    // The file's bytes, or "<missing>".
+    QByteArray readFile(const QString& name) const;
+
+    // The main window shown and active, so that its shortcuts and access keys reach it.
+    start& mainWindow();
+    // The New Grade Book window as File > New shows it.
+    newform& fileNew();
+    // The Add a new school window as "Add new school" shows it.
+    newschool& addNewSchool();
+    // The Edit Preferences window as Edit > Preferences shows it.
+    prefsedit& editPreferences();
+
+    // The texts of the message boxes shown so far, in order.
+    QStringList shownTexts() const;
+
+    static QStringList entries(const runtime::ListBox& list);
+    static QStringList entries(const runtime::ComboBox& box);
+    // Picks an entry with the mouse, scrolling it into view first as a user would.
+    static void clickEntry(runtime::ListBox& list, int index);
+    static void typeInto(runtime::Control& box, const QString& text);
+    static void pressCloseBox(runtime::Form& form);
+
+    QTemporaryDir folder;
+    runtime::testing::ScriptedMessages messages;
+    runtime::testing::DrivenTime time;
+    runtime::testing::CaughtProgramEnd programEnd;
+    std::unique_ptr<application> app = std::make_unique<application>();
+};
