@@ -94,7 +94,13 @@ void GradesFixture::typeInto(runtime::Control& box, const QString& text)
     for (qsizetype line = 0; line < lines.size(); ++line) {
         if (line > 0)
             QTest::keyClick(box.widget(), Qt::Key_Return);
-        QTest::keyClicks(box.widget(), lines[line]);
+        for (QChar character : lines[line]) {
+            // Qt Test types only ASCII by key code; other characters go as the text of a key.
+            if (character.unicode() < 0x80)
+                QTest::keyClick(box.widget(), character.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, box.widget(), Qt::Key_unknown, QString(character), Qt::NoModifier);
+        }
     }
 }
 

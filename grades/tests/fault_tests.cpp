@@ -1,0 +1,142 @@
+#include "gradesfixture.h"
+
+#include "runtime/forms/msgbox.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+constexpr long red = 255;
+
+QByteArray schoolLines(int count)
+{
+    QByteArray lines;
+    for (int number = 1; number <= count; ++number)
+        lines += "School " + QByteArray::number(number) + ";CS;North\r\n";
+    return lines;
+}
+
+class Faults : public GradesFixture {
+protected:
+    ~Faults() override { QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+
+    // Adds a school through the window; returns the message shown after the school line.
+    QString addSchool()
+    {
+        newschool& window = addNewSchool();
+        window.schname.setText("Acme");
+        window.depts.setText("CS");
+        window.campuses.setText("North");
+        messages.forget();
+        window.done.press();
+        EXPECT_EQ(shownTexts().value(0), "schstr is :Acme;CS;North:");
+        if (messages.shown().size() != 2)
+            return "<no failure message>";
+        EXPECT_EQ(messages.shown()[1].style.icon, runtime::Icon::Exclamation);
+        return messages.shown()[1].text;
+    }
+};
+
+struct StatusRow {
+    const char* name;
+    QByteArray bytes;
+    int schoolsOffered;
+    const char* status;
+};
+
+void PrintTo(const StatusRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class StatusLines : public Faults, public ::testing::WithParamInterface<StatusRow> {};
+
+TEST_P(StatusLines, OfferTheSchoolsReadAndSayInRedWhatWasLeftOut)
+{
+    writeFile("schools.dt", GetParam().bytes);
+    newform& window = fileNew();
+    EXPECT_EQ(window.schoollist.count(), GetParam().schoolsOffered);
+    EXPECT_EQ(window.msgs.caption(), GetParam().status);
+    EXPECT_EQ(window.msgs.foreColor().value(), red);
+    EXPECT_TRUE(shownTexts().isEmpty());
+    time.advance(5000);
+    EXPECT_EQ(window.msgs.caption(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, StatusLines, ::testing::Values(
+    StatusRow{"MoreThanElevenSchools", schoolLines(13), 11, "Only the first 11 schools were read"},
+    StatusRow{"ShortLine", "A;CS;N\r\nbroken;line\r\nB;EE;S\r\n", 2, "Line 2 skipped: fewer than 3 fields"},
+    StatusRow{"EmptyLines", "\r\nA;CS;N\r\n\r\n\r\n", 1, "Line 1 and 2 more skipped: fewer than 3 fields"},
+    StatusRow{"Both", schoolLines(12) + "\r\n", 11,
+              "Only the first 11 schools were read\nLine 13 skipped: fewer than 3 fields"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(Faults, TheTwelfthSchoolLandsNowhere)
+{
+    writeFile("schools.dt", schoolLines(12));
+    newform& window = fileNew();
+    EXPECT_EQ(window.schoollist.item(10), "School 11");
+    EXPECT_EQ(app->data.schools.back().sname, "School 11");
+    for (const schoolrec& school : app->data.schools)
+        EXPECT_NE(school.sname, "School 12");
+}
+
+TEST_F(Faults, InvalidUtf8ANulByteAndAHugeLineStillOfferEverySchool)
+{
+    writeFile("schools.dt", "Caf\xE9;CS;N\r\n" + QByteArray(1 << 20, 'x') + ";EE;S\r\n" + QByteArray("A\0B;ME;W\r\n", 10));
+    newform& window = fileNew();
+    EXPECT_EQ(window.schoollist.count(), 3);
+    EXPECT_EQ(window.msgs.caption(), "");
+    clickEntry(window.schoollist, 2);
+    EXPECT_EQ(window.Dept.text(), "ME");
+}
+
+TEST_F(Faults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
+{
+    writeFile("schools.dt", "A;CS;N\r\n");
+    ASSERT_TRUE(QFile::setPermissions(path("schools.dt"), QFile::WriteOwner));
+    newform& window = fileNew();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const QString text = messages.shown().front().text;
+    EXPECT_TRUE(text.startsWith("The schools could not be read.\n\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains(path("schools.dt"))) << text.toStdString();
+    EXPECT_EQ(window.schoollist.count(), 0);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(programEnd.ended());
+}
+
+TEST_F(Faults, AFolderWithoutWriteAccessKeepsTheSchoolUnsavedAndSaysSo)
+{
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const QString message = addSchool();
+    EXPECT_TRUE(message.startsWith("The school was not saved.\n\n")) << message.toStdString();
+    EXPECT_TRUE(message.contains(path("schools.dt"))) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(path("schools.dt")));
+}
+
+TEST_F(Faults, AReadOnlySchoolFileKeepsItsLines)
+{
+    writeFile("schools.dt", "Old;EE;East\r\n");
+    ASSERT_TRUE(QFile::setPermissions(path("schools.dt"), QFile::ReadOwner));
+    EXPECT_TRUE(addSchool().startsWith("The school was not saved."));
+    EXPECT_EQ(readFile("schools.dt"), "Old;EE;East\r\n");
+}
+
+TEST_F(Faults, AFullDiskKeepsTheSchoolUnsavedAndSaysSo)
+{
+    ASSERT_TRUE(QFile::link("/dev/full", path("schools.dt")));
+    const QString message = addSchool();
+    EXPECT_TRUE(message.startsWith("The school was not saved.\n\n")) << message.toStdString();
+    // A device is no school list to read: the next window says there is none yet.
+    EXPECT_EQ(fileNew().msgs.caption(), "No school data defined yet");
+}
+
+TEST_F(Faults, AFolderInThePlaceOfTheSchoolFile)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("schools.dt"));
+    EXPECT_EQ(fileNew().msgs.caption(), "No school data defined yet");
+    EXPECT_TRUE(addSchool().startsWith("The school was not saved."));
+}
+
+}  // namespace

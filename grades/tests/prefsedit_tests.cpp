@@ -1,0 +1,111 @@
+#include "gradesfixture.h"
+
+#include "runtime/forms/program.h"
+
+namespace {
+
+class Preferences : public GradesFixture {
+protected:
+    void enter(prefsedit& window, const QString& first, const QString& last)
+    {
+        window.instrfirst.setText("");
+        window.instrlast.setText("");
+        typeInto(window.instrfirst, first);
+        typeInto(window.instrlast, last);
+    }
+};
+
+enum class Focus { First, Last };
+
+struct NameRefusal {
+    const char* name;
+    const char* first;
+    const char* last;
+    const char* message;
+    Focus focus;
+};
+
+void PrintTo(const NameRefusal& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class NameRefusals : public Preferences, public ::testing::WithParamInterface<NameRefusal> {};
+
+TEST_P(NameRefusals, ReportTheFirstMissingNameStoreNothingAndStayOpen)
+{
+    prefsedit& window = editPreferences();
+    enter(window, GetParam().first, GetParam().last);
+    window.done.press();
+    EXPECT_EQ(shownTexts(), QStringList{GetParam().message});
+    EXPECT_EQ(messages.shown().front().style.value(), 0);
+    EXPECT_EQ(messages.shown().front().title, runtime::Program::title());
+    EXPECT_TRUE((GetParam().focus == Focus::First ? window.instrfirst : window.instrlast).hasFocus());
+    EXPECT_EQ(app->data.instructorfirst, "");
+    EXPECT_EQ(app->data.instructorlast, "");
+    EXPECT_TRUE(window.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Preferences, NameRefusals, ::testing::Values(
+    NameRefusal{"BothEmpty", "", "", "Instructor first name is required", Focus::First},
+    NameRefusal{"FirstEmpty", "", "Lee", "Instructor first name is required", Focus::First},
+    NameRefusal{"LastEmpty", "Ann", "", "Instructor last name is required", Focus::Last}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(Preferences, TheFirstShowingStartsEmpty)
+{
+    prefsedit& window = editPreferences();
+    EXPECT_EQ(window.caption(), "Edit Preferences");
+    EXPECT_EQ(window.instrfirst.text(), "");
+    EXPECT_EQ(window.instrlast.text(), "");
+}
+
+TEST_F(Preferences, DoneKeepsTheNamesAsTypedAndHides)
+{
+    prefsedit& window = editPreferences();
+    enter(window, "  ann ", " ");
+    window.done.press();
+    EXPECT_TRUE(shownTexts().isEmpty());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(app->data.instructorfirst, "  ann ");
+    EXPECT_EQ(app->data.instructorlast, " ");
+}
+
+TEST_F(Preferences, AfterDoneTheSameWindowShowsAgainWithItsTexts)
+{
+    prefsedit& window = editPreferences();
+    enter(window, "Ann", "Lee");
+    window.done.press();
+    prefsedit& again = editPreferences();
+    EXPECT_EQ(&again, &window);
+    EXPECT_TRUE(again.isVisible());
+    EXPECT_EQ(again.instrfirst.text(), "Ann");
+    EXPECT_EQ(again.instrlast.text(), "Lee");
+}
+
+TEST_F(Preferences, TheCloseBoxDropsUnsavedTextsAndTheNextLoadPutsTheKeptNamesBack)
+{
+    prefsedit& window = editPreferences();
+    enter(window, "Ann", "Lee");
+    window.done.press();
+    enter(editPreferences(), "Bob", "");
+    pressCloseBox(window);
+    EXPECT_EQ(app->data.instructorfirst, "Ann");
+    EXPECT_EQ(app->data.instructorlast, "Lee");
+
+    prefsedit& reloaded = editPreferences();
+    EXPECT_EQ(reloaded.instrfirst.text(), "Ann");
+    EXPECT_EQ(reloaded.instrlast.text(), "Lee");
+    EXPECT_TRUE(shownTexts().isEmpty());
+}
+
+TEST_F(Preferences, TheCloseBoxBeforeAnyDoneLeavesTheBoxesEmptyNextTime)
+{
+    enter(editPreferences(), "Ann", "Lee");
+    pressCloseBox(*app->preferences.existing());
+    prefsedit& reloaded = editPreferences();
+    EXPECT_EQ(reloaded.instrfirst.text(), "");
+    EXPECT_EQ(reloaded.instrlast.text(), "");
+}
+
+}  // namespace
