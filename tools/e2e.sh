@@ -10,6 +10,8 @@ e2e_fail() {
 
 e2e_cleanup() {
     [[ -n "${E2E_PROGRAM_PID:-}" ]] && kill "$E2E_PROGRAM_PID" 2>/dev/null || true
+    [[ -n "${E2E_ACCESSIBILITY_PID:-}" ]] && kill $(e2e_process_tree "$E2E_ACCESSIBILITY_PID") 2>/dev/null || true
+    [[ -n "${E2E_SESSION_BUS_PID:-}" ]] && kill "$E2E_SESSION_BUS_PID" 2>/dev/null || true
     [[ -n "${E2E_XVFB_PID:-}" ]] && kill "$E2E_XVFB_PID" 2>/dev/null || true
     [[ -n "${E2E_WORK:-}" ]] && rm -rf "$E2E_WORK"
     return 0
@@ -58,12 +60,68 @@ e2e_click_twips() {
     xdotool mousemove --sync --window "$window" "$x" "$y" click "$button"
 }
 
+# Double-clicks at a point given in twips inside the client area of a window.
+e2e_double_click_twips() {
+    local window=$1 left=$2 top=$3
+    local x=$(( left / 15 )) y=$(( top / 15 ))
+    xdotool mousemove --sync --window "$window" "$x" "$y" click --repeat 2 --delay 80 1
+}
+
 e2e_type() {
     xdotool type --delay 20 "$1"
 }
 
 e2e_key() {
     xdotool key --delay 20 "$@"
+}
+
+# Presses a window's close box: sends it the WM_DELETE_WINDOW request that a window
+# manager sends (Xvfb runs none, so there is no frame to click), then waits until the
+# window is gone from the screen.
+e2e_close_box() {
+    local window=$1 attempt
+    python3 - "$window" <<'PYTHON' || e2e_fail "could not ask window $window to close"
+import ctypes, sys
+xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
+xlib.XOpenDisplay.restype = ctypes.c_void_p
+xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+xlib.XInternAtom.restype = ctypes.c_ulong
+xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+xlib.XFlush.argtypes = [ctypes.c_void_p]
+xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+class Event(ctypes.Union):  # XEvent: 24 longs
+    _fields_ = [("message", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+display = xlib.XOpenDisplay(None)
+if not display:
+    sys.exit(1)
+event = Event()
+message = event.message
+message.type = 33  # ClientMessage
+message.send_event = 1
+message.display = display
+message.window = int(sys.argv[1])
+message.message_type = xlib.XInternAtom(display, b"WM_PROTOCOLS", 0)
+message.format = 32
+message.data[0] = xlib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+message.data[1] = 0  # CurrentTime
+status = xlib.XSendEvent(display, message.window, 0, 0, ctypes.byref(event))
+xlib.XFlush(display)
+xlib.XCloseDisplay(display)
+sys.exit(0 if status else 1)
+PYTHON
+    for attempt in $(seq 100); do
+        xwininfo -id "$window" 2>/dev/null | grep -q IsViewable || return 0
+        sleep 0.1
+    done
+    e2e_fail "window $window did not close"
 }
 
 # Waits for the program to end and checks its exit status.
@@ -80,4 +138,120 @@ e2e_expect_file() {
     local file=$1 expected=$2
     [[ -f "$file" ]] || e2e_fail "$file was not written"
     cmp -s "$file" <(printf "$expected") || e2e_fail "$file holds $(od -c "$file" | head -20)"
+}
+
+# Waits until some program has put text on the clipboard; prints it as it is.
+e2e_clipboard() {
+    local attempt
+    for attempt in $(seq 100); do
+        xclip -o -selection clipboard 2>/dev/null && return 0
+        sleep 0.1
+    done
+    e2e_fail "nothing was put on the clipboard"
+}
+
+# A process and all its descendants, by id: the helpers a started service starts in turn.
+e2e_process_tree() {
+    local child
+    echo "$1"
+    for child in $(pgrep -P "$1"); do
+        e2e_process_tree "$child"
+    done
+}
+
+# Lets a test read what a window shows (the entries of its lists, its captions) through
+# the accessibility interface, AT-SPI, instead of its pixels. Call it after
+# e2e_start_display and before e2e_start_program: it starts a private session bus and
+# accessibility bus, both gone when the test ends, and has the Qt programs started
+# afterwards publish their controls there.
+e2e_start_accessibility() {
+    local address pid reply="" attempt
+    { read -r address && read -r pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1) \
+        || e2e_fail "no session bus"
+    E2E_SESSION_BUS_PID=$pid
+    export DBUS_SESSION_BUS_ADDRESS=$address QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_WORK/accessibility.log" 2>&1 &
+    E2E_ACCESSIBILITY_PID=$!
+    for attempt in $(seq 100); do
+        reply=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+            --method org.a11y.Bus.GetAddress 2>/dev/null) && break
+        sleep 0.1
+    done
+    [[ -n $reply ]] || e2e_fail "no accessibility bus: $(cat "$E2E_WORK/accessibility.log")"
+    E2E_ACCESSIBILITY_BUS=$(sed -E "s/^\('(.*)',\)$/\1/" <<<"$reply")
+}
+
+# One call on the accessibility bus: <bus name> <object path> <interface.method> [args].
+e2e_atspi_call() {
+    gdbus call --address "$E2E_ACCESSIBILITY_BUS" --dest "$1" --object-path "$2" --method "$3" "${@:4}" </dev/null
+}
+
+# The children of an accessible object, one "<bus name> <object path>" a line.
+e2e_atspi_children() {
+    e2e_atspi_call "$1" "$2" org.a11y.atspi.Accessible.GetChildren \
+        | grep -oE "'[^']*', (objectpath )?'[^']*'" | sed -E "s/^'([^']*)', (objectpath )?'([^']*)'$/\1 \3/"
+}
+
+e2e_atspi_role() {
+    e2e_atspi_call "$1" "$2" org.a11y.atspi.Accessible.GetRoleName | sed -E "s/^\('(.*)',\)$/\1/"
+}
+
+# The name of an accessible object: a list entry's text, a label's caption. Texts with
+# quotes or backslashes come out escaped as D-Bus tools print them.
+e2e_atspi_name() {
+    e2e_atspi_call "$1" "$2" org.freedesktop.DBus.Properties.Get org.a11y.atspi.Accessible Name \
+        | sed -E "s/^\(<(.*)>,\)$/\1/; s/^'(.*)'$/\1/; s/^\"(.*)\"$/\1/"
+}
+
+# Every accessible object of a window's tree, depth first, without the entries of lists.
+e2e_atspi_objects() {
+    local bus path
+    echo "$1 $2"
+    [[ $(e2e_atspi_role "$1" "$2") == list ]] && return 0
+    while read -r bus path; do
+        e2e_atspi_objects "$bus" "$path"
+    done < <(e2e_atspi_children "$1" "$2")
+}
+
+# Prints the entries of a running program's <n>th list box (from 1, in the order of its
+# window's design), one a line: e2e_list_entries <program name> <n>.
+e2e_list_entries() {
+    local program=$1 wanted=$2 bus path found="" count=0
+    while read -r bus path; do
+        [[ $(e2e_atspi_name "$bus" "$path") == "$program" ]] && found="$bus $path"
+    done < <(e2e_atspi_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
+    [[ -n $found ]] || e2e_fail "$program is not on the accessibility bus (e2e_start_accessibility first)"
+    while read -r bus path; do
+        [[ $(e2e_atspi_role "$bus" "$path") == list ]] || continue
+        (( ++count == wanted )) || continue
+        while read -r bus path; do
+            e2e_atspi_name "$bus" "$path"
+        done < <(e2e_atspi_children "$bus" "$path")
+        return 0
+    done < <(e2e_atspi_objects $found)
+    e2e_fail "$program shows no list $wanted"
+}
+
+# Whether the arrays `actual` and `expected` of the caller hold the same texts in order.
+e2e_same_entries() {
+    local index
+    [[ ${#actual[@]} -eq ${#expected[@]} ]] || return 1
+    for index in "${!expected[@]}"; do
+        [[ ${actual[index]} == "${expected[index]}" ]] || return 1
+    done
+}
+
+# Waits until a program's <n>th list holds exactly the given entries, in order:
+# e2e_expect_list <program name> <n> [entry...]. The program handles the input it was
+# sent in its own time, so the list is read again until it matches or time runs out.
+e2e_expect_list() {
+    local program=$1 wanted=$2 attempt
+    shift 2
+    local -a expected=("$@") actual=()
+    for attempt in $(seq 50); do
+        mapfile -t actual < <(e2e_list_entries "$program" "$wanted")
+        e2e_same_entries && return 0
+        sleep 0.2
+    done
+    e2e_fail "list $wanted of $program holds [$(printf '"%s" ' "${actual[@]}")], expected [$(printf '"%s" ' "${expected[@]}")]"
 }
