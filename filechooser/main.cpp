@@ -1,0 +1,10 @@
+#include "form1.h"
+
+#include "runtime/forms/program.h"
+
+int main(int argc, char** argv)
+{
+    runtime::Program program(argc, argv, "quenta");
+    Form1 window;
+    return program.run(window);
+}
