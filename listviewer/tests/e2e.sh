@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# pellix end to end: entries of pellix.txt move between the two lists by real clicks and
+# double-clicks, one at a time, as the user sees them; the file is left as it was.
+source "$SUITE_SOURCE_DIR/tools/e2e.sh"
+pellix=$1
+
+e2e_start_display
+e2e_start_accessibility
+folder="$E2E_WORK/program"
+mkdir "$folder"
+printf 'alpha\r\nbeta\r\n\r\ngamma\r\nbeta\r\n' >"$folder/pellix.txt"
+e2e_start_program "$pellix" "$folder"
+
+window=$(e2e_window "Form1")
+e2e_focus "$window"
+e2e_expect_list pellix 1 alpha beta "" gamma beta
+e2e_expect_list pellix 2
+
+# The first row of each list is 120 twips below its top edge.
+left_first_row=(520 840)
+right_first_row=(3640 840)
+
+e2e_double_click_twips "$window" "${left_first_row[@]}"
+e2e_expect_list pellix 1 beta "" gamma beta
+e2e_expect_list pellix 2 alpha
+
+e2e_double_click_twips "$window" "${left_first_row[@]}"
+e2e_expect_list pellix 1 "" gamma beta
+e2e_expect_list pellix 2 alpha beta
+
+e2e_click_twips "$window" "${right_first_row[@]}"   # a click on the right moves back at once
+e2e_expect_list pellix 1 "" gamma beta alpha
+e2e_expect_list pellix 2 beta
+
+e2e_click_twips "$window" "${left_first_row[@]}"    # select the empty entry, then "< == >"
+e2e_click_twips "$window" 2107 1087
+e2e_expect_list pellix 1 gamma beta alpha
+e2e_expect_list pellix 2 beta ""
+
+# A selection in both lists: neither a click on the right nor "< == >" moves anything.
+e2e_click_twips "$window" "${left_first_row[@]}"
+e2e_click_twips "$window" "${right_first_row[@]}"
+e2e_click_twips "$window" 2107 1087
+e2e_expect_list pellix 1 gamma beta alpha
+e2e_expect_list pellix 2 beta ""
+
+e2e_click_twips "$window" 3847 2587                 # Exit
+e2e_expect_exit 0
+e2e_expect_file "$folder/pellix.txt" 'alpha\r\nbeta\r\n\r\ngamma\r\nbeta\r\n'
+[[ $(ls -A "$folder" | tr '\n' ' ') == "pellix pellix.txt " ]] || e2e_fail "files were written: $(ls -A "$folder")"
+echo "pellix end to end: passed"
