@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# grades end to end: add a school through the windows with real keys and clicks, check
+# the exact bytes appended to the school list file, load the New Grade Book window
+# afresh and find the school offered, then end the program from its File menu.
+source "$SUITE_SOURCE_DIR/tools/e2e.sh"
+grades=$1
+
+# Waits until the clipboard holds a text with this line (Ctrl+C copies a list's current
+# entry and a combo box's selected text).
+expect_clipboard_line() {
+    local wanted=$1 attempt held=""
+    for attempt in $(seq 50); do
+        held=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r') || true
+        grep -qxF -- "$wanted" <<<"$held" && return 0
+        sleep 0.1
+    done
+    e2e_fail "the clipboard holds \"$held\", not a line \"$wanted\""
+}
+
+# Waits until the program's window with this title shows a control with exactly this
+# text, read through the accessibility bus.
+expect_window_text() {
+    local program=$1 title=$2 wanted=$3 attempt bus path
+    for attempt in $(seq 25); do
+        while read -r bus path; do
+            [[ $(e2e_atspi_name "$bus" "$path") == "$program" ]] || continue
+            while read -r bus path; do
+                [[ $(e2e_atspi_name "$bus" "$path") == "$title" ]] || continue
+                while read -r bus path; do
+                    [[ $(e2e_atspi_name "$bus" "$path") == "$wanted" ]] && return 0
+                done < <(e2e_atspi_objects "$bus" "$path")
+            done < <(e2e_atspi_children "$bus" "$path")
+        done < <(e2e_atspi_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
+        sleep 0.2
+    done
+    e2e_fail "the window \"$title\" of $program shows no \"$wanted\""
+}
+
+expect_school_file() {
+    local expected=$1 attempt
+    for attempt in $(seq 50); do
+        cmp -s "$folder/schools.dt" <(printf "$expected") && return 0
+        sleep 0.1
+    done
+    e2e_expect_file "$folder/schools.dt" "$expected"
+}
+
+e2e_start_display
+e2e_start_accessibility
+folder="$E2E_WORK/program"
+mkdir "$folder"
+printf 'Old School;EE;East\r\n' >"$folder/schools.dt"
+e2e_start_program "$grades" "$folder"
+
+main=$(e2e_window "Grade Book")
+e2e_focus "$main"
+e2e_key ctrl+n
+book=$(e2e_window "New Grade Book")
+e2e_focus "$book"
+e2e_click_twips "$book" 3900 2880            # Add new school, in the frame at 2520, 2520
+
+school=$(e2e_window "Add a new school")
+e2e_focus "$school"
+e2e_click_twips "$school" 900 660            # school name
+e2e_type "Acme Tech"
+e2e_click_twips "$school" 1080 1920          # departments, one a line
+e2e_type "CS"
+e2e_key Return
+e2e_type "CIS"
+e2e_click_twips "$school" 3600 1920          # campuses
+e2e_type "North"
+e2e_click_twips "$school" 4080 600           # Add School
+
+message=$(e2e_window "Grades")
+expect_window_text grades Grades "schstr is :Acme Tech;CS,CIS;North:"
+e2e_expect_file "$folder/schools.dt" 'Old School;EE;East\r\n'
+e2e_focus "$message"
+e2e_key Return                               # OK
+expect_school_file 'Old School;EE;East\r\nAcme Tech;CS,CIS;North\r\n'
+
+# The loaded window does not see the new school; after its close box it is read afresh.
+e2e_close_box "$book"
+e2e_focus "$main"
+e2e_key ctrl+n
+book=$(e2e_window "New Grade Book")
+e2e_expect_list grades 1 "Old School" "Acme Tech"
+e2e_focus "$book"
+e2e_key Tab Tab                              # from the grade book name to the school list
+e2e_key End                                  # the last school: offers its departments
+e2e_key ctrl+c
+expect_clipboard_line "Acme Tech"
+e2e_click_twips "$book" 4400 630             # the text of Dept, in the frame at 2760, 120
+e2e_key ctrl+a ctrl+c
+expect_clipboard_line "CS"
+
+e2e_focus "$main"
+e2e_key alt+f e                              # File > Exit, with the other windows open
+e2e_expect_exit 0
+expect_school_file 'Old School;EE;East\r\nAcme Tech;CS,CIS;North\r\n'
+echo "grades end to end: passed"
