@@ -79,6 +79,7 @@ e2e_key Return                               # OK
 expect_school_file 'Old School;EE;East\r\nAcme Tech;CS,CIS;North\r\n'
 
 # The loaded window does not see the new school; after its close box it is read afresh.
+e2e_expect_list grades 1 "Old School"
 e2e_close_box "$book"
 e2e_focus "$main"
 e2e_key ctrl+n
