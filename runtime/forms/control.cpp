@@ -55,6 +55,7 @@ void Control::move(float left, float top, float width, float height)
     width_ = width;
     height_ = height;
     applyGeometry();
+    moved();
 }
 
 void Control::applyGeometry()

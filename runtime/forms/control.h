@@ -49,8 +49,13 @@ public:
 protected:
     explicit Control(QWidget* widget);
 
+    // Runs after every move() or size change, once the widget has its new geometry: a
+    // hosted component control hands its new extent on to the control inside it.
+    virtual void moved() {}
+
 private:
     friend class Form;
+    friend class UserControl;  // places its children from a design table, as a form does
     virtual void setDesignCaption(const Text&) {}
     virtual void setDesignAlignment(Alignment) {}
     // The window is being unloaded: stop whatever runs on its own.

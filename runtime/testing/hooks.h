@@ -7,7 +7,9 @@ namespace runtime::detail {
 // Thrown by end() while a test catches the program's end instead of leaving the process.
 struct ProgramEnded {};
 
-[[noreturn]] void endProgram();
+// Ends the process with `status` (0 for an ordinary end), or throws ProgramEnded when a
+// test catches the program's end.
+[[noreturn]] void endProgram(int status = 0);
 
 // The program folder a test has set, or the empty text.
 Text programFolderOverride();

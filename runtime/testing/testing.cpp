@@ -12,6 +12,7 @@ namespace {
 Text testProgramFolder;
 bool catchingProgramEnd = false;
 bool programEnded = false;
+int programEndStatus = 0;
 
 MsgBoxResult defaultAnswer(const MsgBoxStyle& style)
 {
@@ -26,14 +27,15 @@ MsgBoxResult defaultAnswer(const MsgBoxStyle& style)
 
 namespace detail {
 
-void endProgram()
+void endProgram(int status)
 {
     if (catchingProgramEnd) {
         programEnded = true;
+        programEndStatus = status;
         throw ProgramEnded{};
     }
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(status);
 }
 
 Text programFolderOverride()
@@ -86,6 +88,7 @@ CaughtProgramEnd::CaughtProgramEnd()
 {
     catchingProgramEnd = true;
     programEnded = false;
+    programEndStatus = 0;
 }
 
 CaughtProgramEnd::~CaughtProgramEnd()
@@ -96,6 +99,11 @@ CaughtProgramEnd::~CaughtProgramEnd()
 bool CaughtProgramEnd::ended() const
 {
     return programEnded;
+}
+
+int CaughtProgramEnd::status() const
+{
+    return programEndStatus;
 }
 
 void setProgramFolder(const Text& folder)

@@ -47,6 +47,8 @@ public:
     CaughtProgramEnd();
     ~CaughtProgramEnd();
     bool ended() const;
+    // The exit status the program would have ended with (0 for end()).
+    int status() const;
 };
 
 // The folder that programFolder() reports; the empty text restores the real one.
