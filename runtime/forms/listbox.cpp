@@ -8,6 +8,10 @@ namespace runtime {
 
 ListBox::ListBox(Selection selection, Order order) : Control(new QListWidget), order_(order)
 {
+    // Rows of one height spanning the list, as list boxes have them: the list then need
+    // not measure every entry's text, and a file of 30,000 lines shows at once.
+    list()->setUniformItemSizes(true);
+    list()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list()->setSelectionMode(selection == Selection::Multiple ? QAbstractItemView::MultiSelection
                                                               : QAbstractItemView::SingleSelection);
     QObject::connect(list(), &QListWidget::itemSelectionChanged, [this] {

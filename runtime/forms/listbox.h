@@ -12,6 +12,8 @@ namespace runtime {
 // A list of texts numbered from 0; each entry can carry one 32-bit item number.
 // A sorted list adds each text in order, any other at the end; newIndex() is where the
 // last one went. With Selection::Multiple every click marks or unmarks an entry.
+// Every entry is one row, as tall as the others and as wide as the list; a longer text
+// is cut short with an ellipsis, and the list never scrolls sideways.
 //
 // Click is raised when the user changes the selection, by mouse or keyboard; DblClick
 // when the user double-clicks an entry. Changes made by the program raise neither.
