@@ -166,6 +166,8 @@ e2e_process_tree() {
 # afterwards publish their controls there.
 e2e_start_accessibility() {
     local address pid reply="" attempt
+    [[ -x /usr/libexec/at-spi-bus-launcher ]] && command -v dbus-daemon gdbus >/dev/null \
+        || e2e_fail "reading windows needs the packages at-spi2-core, dbus-daemon and libglib2.0-bin"
     { read -r address && read -r pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1) \
         || e2e_fail "no session bus"
     E2E_SESSION_BUS_PID=$pid
