@@ -4,6 +4,8 @@
 
 #include "runtime/base/integers.h"
 
+#include <utility>
+
 // What reading the school list file gave.
 struct schoolread {
     runtime::Short count = 0;  // schools read, in table entries 0 to count - 1

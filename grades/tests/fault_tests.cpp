@@ -82,16 +82,6 @@ TEST_F(Faults, TheTwelfthSchoolLandsNowhere)
         EXPECT_NE(school.sname, "School 12");
 }
 
-TEST_F(Faults, InvalidUtf8ANulByteAndAHugeLineStillOfferEverySchool)
-{
-    writeFile("schools.dt", "Caf\xE9;CS;N\r\n" + QByteArray(1 << 20, 'x') + ";EE;S\r\n" + QByteArray("A\0B;ME;W\r\n", 10));
-    newform& window = fileNew();
-    EXPECT_EQ(window.schoollist.count(), 3);
-    EXPECT_EQ(window.msgs.caption(), "");
-    clickEntry(window.schoollist, 2);
-    EXPECT_EQ(window.Dept.text(), "ME");
-}
-
 TEST_F(Faults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
 {
     writeFile("schools.dt", "A;CS;N\r\n");

@@ -21,12 +21,6 @@ protected:
         file.write(bytes);
     }
 
-    QByteArray read() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     QStringList names(const schoolread& read) const
     {
         QStringList result;
@@ -146,14 +140,6 @@ TEST_F(SchoolFile, ReadingAMissingFileRaisesAnErrorNamingIt)
     } catch (const runtime::RuntimeError& error) {
         EXPECT_TRUE(error.text().contains(path())) << error.text().toStdString();
     }
-}
-
-TEST_F(SchoolFile, AppendCreatesTheFileThenAddsLinesAtTheEnd)
-{
-    schoolfile(path()).append("A;CS;N");
-    EXPECT_EQ(read(), "A;CS;N\r\n");
-    schoolfile(path()).append("B;EE;S");
-    EXPECT_EQ(read(), "A;CS;N\r\nB;EE;S\r\n");
 }
 
 TEST_F(SchoolFile, AppendedLinesReadBackAsTheSameSchools)
