@@ -1,0 +1,186 @@
+#include "runtime/components/catalogue.h"
+
+#include "runtime/base/error.h"
+#include "runtime/components/trust.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+
+namespace runtime::components {
+namespace {
+
+constexpr int catalogueFormat = 1;
+// Far beyond any real catalogue; keeps a device or a runaway file from being read whole.
+constexpr qint64 largestCatalogue = 16 * 1024 * 1024;
+
+const QString formatField = QStringLiteral("format");
+const QString classesField = QStringLiteral("classes");
+const QString libraryField = QStringLiteral("library");
+
+[[noreturn]] void raiseCatalogueError(const Text& path, const Text& reason)
+{
+    throw RuntimeError(RuntimeError::PathFileAccessError,
+                       QStringLiteral("The control catalogue %1 cannot be used: %2").arg(path, reason));
+}
+
+[[noreturn]] void raiseDamaged(const Text& path, const Text& reason)
+{
+    raiseCatalogueError(path, QStringLiteral("it is damaged (%1); repair or remove it, then register the control "
+                                             "libraries again")
+                                  .arg(reason));
+}
+
+}  // namespace
+
+Text Catalogue::defaultPath()
+{
+    const Text dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return dataFolder + QStringLiteral("/suite-runtime/controls.json");
+}
+
+Catalogue Catalogue::read(const Text& path)
+{
+    Catalogue catalogue(path);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        const Text folder = info.absolutePath();
+        if (QFileInfo::exists(folder)) {
+            if (Text fault = untrustedFolderReason(folder); !fault.isEmpty())
+                raiseCatalogueError(path, fault);
+        }
+        return catalogue;
+    }
+    if (Text fault = untrustedReason(path); !fault.isEmpty())
+        raiseCatalogueError(path, fault);
+    if (Text fault = untrustedFolderReason(info.absolutePath()); !fault.isEmpty())
+        raiseCatalogueError(path, fault);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        raiseCatalogueError(path, file.errorString());
+    if (file.size() > largestCatalogue)
+        raiseDamaged(path, QStringLiteral("it is larger than any catalogue"));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        raiseCatalogueError(path, file.errorString());
+    // The catalogue is written with every control character escaped: a NUL is damage.
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
+        raiseDamaged(path, QStringLiteral("a NUL byte at byte %1").arg(nul));
+
+    QJsonParseError parseError{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        raiseDamaged(path, QStringLiteral("%1 at byte %2").arg(parseError.errorString()).arg(parseError.offset));
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(formatField).toInt() != catalogueFormat || !root.value(classesField).isObject())
+        raiseDamaged(path, QStringLiteral("it is not a catalogue of format %1").arg(catalogueFormat));
+    catalogue.classes_ = root.value(classesField).toObject();
+    for (auto entry = catalogue.classes_.begin(); entry != catalogue.classes_.end(); ++entry) {
+        try {
+            catalogue.entryOf(entry.key());
+        } catch (const RuntimeError& error) {
+            raiseDamaged(path, QStringLiteral("the entry %1: %2").arg(entry.key(), error.text()));
+        }
+    }
+    return catalogue;
+}
+
+void Catalogue::update(const std::function<void(Catalogue&)>& change, const Text& path)
+{
+    const Text folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder)) {
+        if (!QDir().mkpath(folder))
+            raiseCatalogueError(path, QStringLiteral("its folder %1 cannot be made").arg(folder));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(10000))
+        raiseCatalogueError(path, lock.error() == QLockFile::LockFailedError
+                                      ? QStringLiteral("another program is changing it")
+                                      : QStringLiteral("its lock file cannot be made"));
+    Catalogue catalogue = read(path);
+    change(catalogue);
+    catalogue.write(path);
+}
+
+CatalogueEntry Catalogue::entryOf(const Text& classIdentifier) const
+{
+    const QJsonObject json = classes_.value(classIdentifier).toObject();
+    CatalogueEntry entry{classInfoFromJson(json), json.value(libraryField).toString()};
+    if (entry.type.identifier != classIdentifier)
+        throw RuntimeError(RuntimeError::CannotCreateObject,
+                           QStringLiteral("it describes the class %1").arg(entry.type.identifier));
+    if (entry.library.isEmpty())
+        throw RuntimeError(RuntimeError::CannotCreateObject, QStringLiteral("it names no library"));
+    return entry;
+}
+
+std::vector<CatalogueEntry> Catalogue::entries() const
+{
+    std::vector<CatalogueEntry> all;
+    for (const QString& identifier : classes_.keys())  // QJsonObject keeps its keys sorted
+        all.push_back(entryOf(identifier));
+    return all;
+}
+
+bool Catalogue::contains(const Text& classIdentifier) const
+{
+    return classes_.contains(classIdentifier);
+}
+
+CatalogueEntry Catalogue::find(const Text& classIdentifier) const
+{
+    if (!contains(classIdentifier))
+        throw RuntimeError(RuntimeError::CannotCreateObject,
+                           QStringLiteral("the class %1 is not registered").arg(classIdentifier));
+    return entryOf(classIdentifier);
+}
+
+void Catalogue::add(const CatalogueEntry& entry)
+{
+    QJsonObject json = toJson(entry.type);
+    json.insert(libraryField, entry.library);
+    classes_.insert(entry.type.identifier, json);
+}
+
+int Catalogue::remove(const std::function<bool(const CatalogueEntry&)>& matches)
+{
+    int removed = 0;
+    for (const QString& identifier : classes_.keys()) {
+        if (matches(entryOf(identifier))) {
+            classes_.remove(identifier);
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+void Catalogue::write(const Text& path) const
+{
+    const QJsonObject root{{formatField, catalogueFormat}, {classesField, classes_}};
+    const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    QSaveFile file(path);
+    // Refuses to write through a symbolic link or onto a device: the catalogue is a file
+    // of its own.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        raiseCatalogueError(path, file.errorString());
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // QSaveFile::commit() takes a temporary file whose last buffered write failed for a
+    // whole one (a full disk writes part of a block); flushing first catches that.
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const int reason = errno;
+    if (!written || !file.commit()) {
+        const Text why = written || reason == 0 ? file.errorString() : QString::fromLocal8Bit(std::strerror(reason));
+        raiseCatalogueError(path, QStringLiteral("it could not be written (%1); it is as it was").arg(why));
+    }
+}
+
+}  // namespace runtime::components

@@ -1,0 +1,115 @@
+#include "runtime/components/hostedcontrol.h"
+
+#include "runtime/base/error.h"
+#include "runtime/components/host.h"
+#include "runtime/forms/msgbox.h"
+#include "runtime/testing/hooks.h"
+
+#include <QWidget>
+
+namespace runtime {
+namespace {
+
+// The program cannot build its window without the control: one message, then the end.
+[[noreturn]] void cannotStart(const Text& text)
+{
+    msgBox(text, {Buttons::OkOnly, Icon::Critical});
+    detail::endProgram(1);
+}
+
+Text libraryFileOf(const Text& classIdentifier)
+{
+    return QStringLiteral("lib%1.so").arg(classIdentifier.section(u'.', 0, 0));
+}
+
+}  // namespace
+
+HostedControl::HostedControl(const Text& classIdentifier) : Control(new QWidget)
+{
+    try {
+        instance_ = components::createInstance(classIdentifier);
+    } catch (const RuntimeError& error) {
+        cannotStart(QStringLiteral("%1.\n\nThe control %2 is not available. Register its control library with\n\n"
+                                   "    controls register <folder>/%3\n\nand start the program again.")
+                        .arg(error.text(), classIdentifier, libraryFileOf(classIdentifier)));
+    }
+    QWidget* site = widget();
+    instance_->widget()->setParent(site);
+    instance_->widget()->show();
+    if (QWidget* focus = instance_->focusWidget()) {
+        site->setFocusProxy(focus);
+        site->setFocusPolicy(Qt::StrongFocus);
+    }
+    instance_->setSite(this);
+    // Until the window places it, the control has its design size; only the window's
+    // extent runs its layout.
+    move(0, 0, instance_->control()->width(), instance_->control()->height());
+    placed_ = true;
+    instance_->setEventHandler([this](const components::MemberInfo& event, Arguments& arguments) {
+        if (auto handler = handlers_.find(event.id); handler != handlers_.end())
+            handler->second(arguments);
+    });
+}
+
+HostedControl::~HostedControl()
+{
+    if (instance_) {
+        instance_->setSite(nullptr);
+        instance_->destroy();
+    }
+}
+
+Variant HostedControl::call(MemberId method, Arguments arguments)
+{
+    components::CallResult result = instance_->invoke(method, components::CallKind::Method, arguments);
+    if (!result.ok())
+        throw RuntimeError(result.error, result.errorText);
+    return result.value;
+}
+
+Variant HostedControl::get(MemberId property)
+{
+    Arguments none;
+    components::CallResult result = instance_->invoke(property, components::CallKind::PropertyGet, none);
+    if (!result.ok())
+        throw RuntimeError(result.error, result.errorText);
+    return result.value;
+}
+
+void HostedControl::put(MemberId property, const Variant& value)
+{
+    Arguments arguments{value};
+    components::CallResult result = instance_->invoke(property, components::CallKind::PropertyPut, arguments);
+    if (!result.ok())
+        throw RuntimeError(result.error, result.errorText);
+}
+
+void HostedControl::bindEvent(const Text& eventName, std::function<void(Arguments&)> handler)
+{
+    for (const components::MemberInfo& event : instance_->typeInfo().eventInterface.members) {
+        if (event.name == eventName) {
+            handlers_[event.id] = std::move(handler);
+            return;
+        }
+    }
+    cannotStart(QStringLiteral("The control %1 has no event %2.").arg(instance_->classIdentifier(), eventName));
+}
+
+void HostedControl::moved()
+{
+    // Only a new size runs the control's layout; moving it does not.
+    if (!placed_ || !instance_->isAlive())
+        return;
+    const UserControl& control = *instance_->control();
+    if (toldExtent_ && control.width() == width() && control.height() == height())
+        return;
+    toldExtent_ = true;
+    instance_->setExtent(width(), height());
+}
+
+void HostedControl::extentRequested(float width, float height)
+{
+    move(left(), top(), width, height);
+}
+
+}  // namespace runtime

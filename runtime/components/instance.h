@@ -1,0 +1,81 @@
+#pragma once
+
+#include "runtime/components/typeinfo.h"
+#include "runtime/components/usercontrol.h"
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace runtime::components {
+
+class LoadedLibrary;
+
+enum class CallKind { Method, PropertyGet, PropertyPut };
+
+// The outcome of a call by member identifier: the result, or an error number and text.
+struct CallResult {
+    Variant value;
+    int error = 0;
+    Text errorText;
+
+    bool ok() const { return error == 0; }
+};
+
+// A host's handle on one live control made by a control library: calls by member
+// identifier, events, the extent. The handle outlives the control: once destroy() has
+// run, every call returns an error instead of reaching freed memory. It keeps its
+// library loaded for as long as it lives.
+class Instance {
+public:
+    Instance(std::shared_ptr<LoadedLibrary> library, const LibraryDescriptor& descriptor, const ClassDescriptor& type,
+             std::unique_ptr<UserControl> control);
+    ~Instance();
+    Instance(const Instance&) = delete;
+    Instance& operator=(const Instance&) = delete;
+
+    Text classIdentifier() const;
+    // The type information of the class, as the library describes it.
+    const ClassInfo& typeInfo() const { return typeInfo_; }
+
+    bool isAlive() const { return control_ != nullptr; }
+    UserControl* control() const { return control_.get(); }
+    QWidget* widget() const;
+
+    // Calls a method, reads or writes a property (the value is the one argument) of the
+    // default interface by member identifier. Never throws: an unknown identifier, the
+    // wrong kind of member, the wrong number or kinds of arguments, a destroyed control,
+    // a call from another thread and an error raised by the control come back as errors.
+    // Arguments passed by reference hold what the control wrote into them.
+    CallResult invoke(MemberId id, CallKind kind, Arguments& arguments);
+
+    // Receives every event of the control, synchronously, while the control raises it.
+    using EventHandler = std::function<void(const MemberInfo& event, Arguments& arguments)>;
+    void setEventHandler(EventHandler handler) { eventHandler_ = std::move(handler); }
+
+    // The host that gives the control its extent (nullptr: none).
+    void setSite(Site* site);
+    // Gives the control a new extent in twips, which runs its UserControl_Resize.
+    void setExtent(float width, float height);
+    // The widget that takes the focus when the host gives the control the focus.
+    QWidget* focusWidget() const;
+
+    // What the control's library answers through DllCanUnloadNow: Ok when nothing of it
+    // is in use any more (this handle keeps it loaded, but holds nothing once destroyed).
+    int libraryCanUnloadNow() const;
+
+    // Destroys the control now; the handle stays, and reports the control as gone.
+    void destroy();
+
+private:
+    void deliver(const Member& event, Arguments& arguments);
+
+    std::shared_ptr<LoadedLibrary> library_;  // outlives the control, whose code it holds
+    const ClassDescriptor& type_;
+    ClassInfo typeInfo_;
+    std::unique_ptr<UserControl> control_;
+    EventHandler eventHandler_;
+};
+
+}  // namespace runtime::components

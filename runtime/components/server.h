@@ -1,0 +1,87 @@
+#pragma once
+
+#include "runtime/components/typeinfo.h"
+
+#include <atomic>
+#include <memory>
+
+// The runtime's generic component server. A control library exports four functions by
+// name and hands each call, with its own static descriptor, to the function of the same
+// name here, which does the work:
+//
+//   COMPONENT_ENTRY_POINT int DllRegisterServer() { return components::registerServer(library); }
+//   COMPONENT_ENTRY_POINT int DllUnregisterServer() { return components::unregisterServer(library); }
+//   COMPONENT_ENTRY_POINT int DllGetClassObject(const QUuid* classId, components::ClassFactory** factory)
+//   { return components::getClassObject(library, classId, factory); }
+//   COMPONENT_ENTRY_POINT int DllCanUnloadNow() { return components::canUnloadNow(library); }
+#define COMPONENT_ENTRY_POINT extern "C" __attribute__((visibility("default")))
+
+namespace runtime::components {
+
+// What the entry points return: Ok, or for DllCanUnloadNow No when the library is still
+// in use; a failure is negative, and lastError() on the same thread says what went wrong.
+enum Status : int {
+    Ok = 0,
+    No = 1,
+    Failed = -1,
+    ClassNotAvailable = -2,
+    WrongThread = -3,
+};
+
+// The text of the last failure of an entry point on this thread.
+Text lastError();
+
+// Live instances, factories and locks of one library: while any is alive the library
+// must stay loaded.
+struct ServerState {
+    std::atomic<int> liveObjects = 0;
+    std::atomic<int> locks = 0;
+};
+
+// Makes instances of one class of a library. Owned by whoever asked for it; the library
+// counts it as in use until it is deleted.
+class ClassFactory {
+public:
+    ClassFactory(const LibraryDescriptor& library, const ClassDescriptor& type);
+    ~ClassFactory();
+    ClassFactory(const ClassFactory&) = delete;
+    ClassFactory& operator=(const ClassFactory&) = delete;
+
+    const LibraryDescriptor& library() const { return library_; }
+    const ClassDescriptor& type() const { return type_; }
+
+    // A new instance, initialized; nullptr off the window thread (the class's threading
+    // model), with lastError() saying so.
+    std::unique_ptr<UserControl> createInstance();
+
+    // Keeps the library loaded without an instance, as a host that will create more does.
+    void lockServer(bool lock);
+
+private:
+    const LibraryDescriptor& library_;
+    const ClassDescriptor& type_;
+    ServerState& state_;
+    int locks_ = 0;
+};
+
+// DllRegisterServer: records every class of the library in the user's catalogue, under
+// its class identifier, with the library's path and type information. Registering again
+// leaves one entry per class.
+int registerServer(const LibraryDescriptor& library);
+// DllUnregisterServer: removes exactly the library's classes from the catalogue.
+int unregisterServer(const LibraryDescriptor& library);
+// DllGetClassObject: a new factory for the class `classId` into *factory.
+int getClassObject(const LibraryDescriptor& library, const QUuid* classId, ClassFactory** factory);
+// DllCanUnloadNow: Ok when no instance, factory or lock of the library is alive, else No.
+int canUnloadNow(const LibraryDescriptor& library);
+
+// The library's count of live objects; for the runtime's UserControl.
+void objectReleased(ServerState& state);
+
+// The absolute path of the loaded library that holds `address`; the empty text for none.
+Text libraryPathOf(const void* address);
+
+// Whether the caller runs on the window thread (the one of the application object).
+bool onWindowThread();
+
+}  // namespace runtime::components

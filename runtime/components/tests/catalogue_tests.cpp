@@ -1,0 +1,239 @@
+#include "componenttesting.h"
+#include "sampler.h"
+
+#include "runtime/base/error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using runtime::RuntimeError;
+using runtime::components::Catalogue;
+using runtime::components::CatalogueEntry;
+using runtime::components::classInfo;
+
+namespace {
+
+CatalogueEntry sampleEntry(const QString& library = "/opt/controls/libsample.so")
+{
+    return {classInfo(sample::library, *sample::library.classes[0]), library};
+}
+
+CatalogueEntry otherEntry(const QString& identifier)
+{
+    CatalogueEntry entry = sampleEntry("/opt/controls/libother.so");
+    entry.type.libraryName = identifier.section('.', 0, 0);
+    entry.type.name = identifier.section('.', 1, 1);
+    entry.type.identifier = identifier;
+    entry.type.libraryId = QUuid::createUuid();
+    return entry;
+}
+
+QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.text();
+    }
+    return "<no error>";
+}
+
+class CatalogueTest : public ::testing::Test {
+protected:
+    void writeSample()
+    {
+        Catalogue::update([](Catalogue& catalogue) { catalogue.add(sampleEntry()); });
+    }
+
+    TemporaryUserData data;
+};
+
+}  // namespace
+
+TEST_F(CatalogueTest, IsEmptyUntilSomethingIsRegistered)
+{
+    EXPECT_TRUE(Catalogue::read().entries().empty());
+    EXPECT_FALSE(QFile::exists(data.catalogue()));
+    EXPECT_EQ(errorOf([] { Catalogue::read().find("sample.sampler"); }), "the class sample.sampler is not registered");
+}
+
+TEST_F(CatalogueTest, KeepsTypeInformationAndPathAsRegistered)
+{
+    writeSample();
+    const std::vector<CatalogueEntry> entries = Catalogue::read().entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].library, "/opt/controls/libsample.so");
+    EXPECT_EQ(toJson(entries[0].type), toJson(sampleEntry().type));
+    EXPECT_EQ(entries[0].type.defaultInterface.members.size(), 7u);
+    EXPECT_EQ(entries[0].type.picture.size(), 15);
+}
+
+TEST_F(CatalogueTest, OneEntryPerClassIdentifierSortedByIt)
+{
+    Catalogue::update([](Catalogue& catalogue) {
+        catalogue.add(otherEntry("zeta.last"));
+        catalogue.add(sampleEntry("/old/libsample.so"));
+        catalogue.add(sampleEntry());
+        catalogue.add(otherEntry("alpha.first"));
+    });
+    const std::vector<CatalogueEntry> entries = Catalogue::read().entries();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].type.identifier, "alpha.first");
+    EXPECT_EQ(entries[1].type.identifier, "sample.sampler");
+    EXPECT_EQ(entries[1].library, "/opt/controls/libsample.so");
+    EXPECT_EQ(entries[2].type.identifier, "zeta.last");
+}
+
+TEST_F(CatalogueTest, IsWrittenForItsOwnerOnlyWhateverTheUmask)
+{
+    const mode_t previous = umask(0);
+    writeSample();
+    umask(previous);
+    struct stat file {};
+    ASSERT_EQ(stat(QFile::encodeName(data.catalogue()).constData(), &file), 0);
+    EXPECT_EQ(file.st_mode & 0777, 0600u);
+    struct stat folder {};
+    ASSERT_EQ(stat(QFile::encodeName(QFileInfo(data.catalogue()).absolutePath()).constData(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+}
+
+TEST_F(CatalogueTest, KeepsEntriesItDoesNotUnderstand)
+{
+    writeSample();
+    QJsonDocument document = QJsonDocument::fromJson(data.read(data.catalogue()));
+    QJsonObject root = document.object();
+    QJsonObject classes = root["classes"].toObject();
+    QJsonObject entry = classes["sample.sampler"].toObject();
+    entry["licence"] = "kept";
+    classes["sample.sampler"] = entry;
+    root["classes"] = classes;
+    data.write(data.catalogue(), QJsonDocument(root).toJson());
+
+    Catalogue::update([](Catalogue& catalogue) { catalogue.add(otherEntry("other.thing")); });
+    const QJsonObject after = QJsonDocument::fromJson(data.read(data.catalogue())).object();
+    EXPECT_EQ(after["classes"]["sample.sampler"]["licence"].toString(), "kept");
+    EXPECT_TRUE(after["classes"].toObject().contains("other.thing"));
+}
+
+TEST_F(CatalogueTest, ADamagedCatalogueIsRefusedAndNeverRewritten)
+{
+    writeSample();
+    QByteArray sound = data.read(data.catalogue());
+    QByteArray withNul = sound;
+    withNul.insert(withNul.indexOf("sampler"), '\0');
+    QByteArray badUtf8 = sound;
+    badUtf8.replace("Sample control", "Sample \xff\xfe control");
+    QByteArray noLibraryId = sound;
+    noLibraryId.replace("\"libraryId\"", "\"libraryIdentity\"");
+    QByteArray wrongKey = sound;
+    wrongKey.replace("\"sample.sampler\"", "\"sample.other\"");
+    QByteArray noPath = sound;
+    noPath.replace("\"library\": \"/opt/controls/libsample.so\"", "\"library\": \"\"");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        const char* reason;
+    } rows[] = {
+        {"not JSON", "registered: tesk.phonectrl", "at byte"},
+        {"empty", "", "at byte"},
+        {"a list", "[]", "not a catalogue"},
+        {"no format", R"({"classes": {}})", "not a catalogue"},
+        {"a newer format", R"({"format": 2, "classes": {}})", "not a catalogue"},
+        {"a NUL byte", withNul, "a NUL byte at byte"},
+        {"invalid UTF-8", badUtf8, "at byte"},
+        {"an entry without its library identifier", noLibraryId, "libraryId"},
+        {"an entry under another class's identifier", wrongKey, "describes the class sample.sampler"},
+        {"an entry without a library", noPath, "names no library"},
+        {"a huge file", QByteArray(20 * 1024 * 1024, ' '), "larger than any catalogue"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        data.write(data.catalogue(), row.bytes);
+        const QString readError = errorOf([] { Catalogue::read(); });
+        EXPECT_TRUE(readError.contains("is damaged")) << readError.toStdString();
+        EXPECT_TRUE(readError.contains(row.reason)) << readError.toStdString();
+        EXPECT_TRUE(readError.contains(data.catalogue()));
+        const QString updateError = errorOf([] { Catalogue::update([](Catalogue& c) { c.remove([](auto&) { return true; }); }); });
+        EXPECT_EQ(updateError, readError);
+        EXPECT_EQ(data.read(data.catalogue()), row.bytes);
+    }
+}
+
+TEST_F(CatalogueTest, ACatalogueOthersCanChangeIsRefused)
+{
+    writeSample();
+    const QByteArray before = data.read(data.catalogue());
+    const QString folder = QFileInfo(data.catalogue()).absolutePath();
+
+    ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0666), 0);
+    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("can be written by every user"));
+    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("can be written by every user"));
+    ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
+
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("can be written by every user"));
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0700), 0);
+    EXPECT_EQ(data.read(data.catalogue()), before);
+
+    if (runsAsRoot()) {
+        // A group shared with other users: "nogroup" is no private group of root's.
+        ASSERT_EQ(chown(QFile::encodeName(data.catalogue()).constData(), 0, 65534), 0);
+        ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0660), 0);
+        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("can be written by its group"));
+        ASSERT_EQ(chown(QFile::encodeName(data.catalogue()).constData(), 65534, 65534), 0);
+        ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
+        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("belongs to another user"));
+    }
+}
+
+TEST_F(CatalogueTest, ACatalogueThatIsADeviceIsRefused)
+{
+    QDir().mkpath(QFileInfo(data.catalogue()).absolutePath());
+    ASSERT_TRUE(QFile::link("/dev/full", data.catalogue()));
+    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("not an ordinary file"));
+    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("not an ordinary file"));
+    EXPECT_TRUE(QFileInfo(data.catalogue()).isSymLink());
+}
+
+TEST_F(CatalogueTest, AFullDiskLeavesTheCatalogueAsItWas)
+{
+    writeSample();
+    const QByteArray before = data.read(data.catalogue());
+    // Files may grow no further than 1 KiB: the disk is full for the new catalogue.
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = previous;
+    full.rlim_cur = 1024;  // room for the lock file, not for the catalogue
+    setrlimit(RLIMIT_FSIZE, &full);
+    const QString error = errorOf([] { Catalogue::update([](Catalogue& c) { c.add(otherEntry("other.thing")); }); });
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_TRUE(error.contains("could not be written")) << error.toStdString();
+    EXPECT_TRUE(error.contains("File too large")) << "the system's reason";
+    EXPECT_TRUE(error.contains("it is as it was"));
+    EXPECT_EQ(data.read(data.catalogue()), before);
+    EXPECT_EQ(QDir(QFileInfo(data.catalogue()).absolutePath()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(CatalogueTest, RemovesExactlyWhatMatches)
+{
+    Catalogue::update([](Catalogue& catalogue) {
+        catalogue.add(sampleEntry());
+        catalogue.add(otherEntry("other.thing"));
+    });
+    int removed = 0;
+    Catalogue::update([&](Catalogue& catalogue) {
+        removed = catalogue.remove([](const CatalogueEntry& entry) { return entry.type.libraryName == "sample"; });
+    });
+    EXPECT_EQ(removed, 1);
+    const std::vector<CatalogueEntry> entries = Catalogue::read().entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].type.identifier, "other.thing");
+}

@@ -1,0 +1,72 @@
+// Faults that only hold for an ordinary user: run as "nobody" when the tests run as root.
+#include "componenttesting.h"
+
+#include "runtime/base/error.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+using runtime::RuntimeError;
+using namespace runtime::components;
+
+namespace {
+
+class CatalogueFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (runsAsRoot())
+            GTEST_SKIP() << "permissions do not hold for root; run as an ordinary user";
+        registerLibrary(SAMPLE_LIBRARY);
+        before = data.read(data.catalogue());
+    }
+
+    QString errorOf(const std::function<void()>& action)
+    {
+        try {
+            action();
+        } catch (const RuntimeError& error) {
+            return error.text();
+        }
+        return "<no error>";
+    }
+
+    TemporaryUserData data;
+    QByteArray before;
+};
+
+}  // namespace
+
+TEST_F(CatalogueFaultTest, AnUnreadableCatalogueIsReported)
+{
+    ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0200), 0);
+    const QString error = errorOf([] { Catalogue::read(); });
+    chmod(QFile::encodeName(data.catalogue()).constData(), 0600);
+    EXPECT_TRUE(error.contains("cannot be used")) << error.toStdString();
+    EXPECT_TRUE(error.contains("Permission denied")) << error.toStdString();
+    EXPECT_EQ(LoadedLibrary::load(SAMPLE_LIBRARY)->registerServer(), Ok);
+}
+
+TEST_F(CatalogueFaultTest, AFolderThatCannotBeWrittenLeavesTheCatalogueAsItWas)
+{
+    const QString folder = QFileInfo(data.catalogue()).absolutePath();
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0500), 0);
+    const int status = LoadedLibrary::load(SAMPLE_LIBRARY)->unregisterServer();
+    const QString error = lastError();
+    chmod(QFile::encodeName(folder).constData(), 0700);
+    EXPECT_EQ(status, Failed);
+    EXPECT_TRUE(error.contains(data.catalogue())) << error.toStdString();
+    EXPECT_EQ(data.read(data.catalogue()), before);
+}
+
+TEST_F(CatalogueFaultTest, AUserDataFolderThatCannotBeMadeIsReported)
+{
+    TemporaryUserData elsewhere;
+    ASSERT_EQ(chmod(QFile::encodeName(elsewhere.folder()).constData(), 0500), 0);
+    const int status = LoadedLibrary::load(SAMPLE_LIBRARY)->registerServer();
+    chmod(QFile::encodeName(elsewhere.folder()).constData(), 0700);
+    EXPECT_EQ(status, Failed);
+    EXPECT_TRUE(lastError().contains("cannot be made")) << lastError().toStdString();
+}

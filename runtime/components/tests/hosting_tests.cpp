@@ -1,0 +1,156 @@
+#include "componenttesting.h"
+#include "sampler.h"
+
+#include "runtime/base/error.h"
+#include "runtime/components/hostedcontrol.h"
+#include "runtime/forms/form.h"
+#include "runtime/forms/label.h"
+#include "runtime/testing/hooks.h"
+#include "runtime/testing/testing.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cmath>
+
+using runtime::Arguments;
+using runtime::HostedControl;
+using runtime::RuntimeError;
+using runtime::Variant;
+
+namespace {
+
+// A window that hosts the sample control, as a program's window hosts a control.
+class HostForm : public runtime::Form {
+public:
+    explicit HostForm(float width = 3000, float height = 900)
+    {
+        design({"Host", 6000, 3000}, {
+            {&caption, "", 0, 0, 1000, 300, 0},
+            {&sample, "", 300, 600, width, height, 1},
+        });
+        sample.bind("changed", this, &HostForm::sample_changed);
+        sample.bind("clicked", this, &HostForm::sample_clicked);
+    }
+
+    runtime::Label caption;
+    HostedControl sample{"sample.sampler"};
+    std::vector<QString> seen;
+
+private:
+    void sample_changed(Arguments& arguments)
+    {
+        seen.push_back("changed " + arguments[0].toText());
+        arguments[1] = Variant(std::int16_t(-1));
+    }
+    void sample_clicked()
+    {
+        seen.push_back("clicked, caption " + sample.get(0x68030000).toText());
+    }
+};
+
+sampler& controlOf(const HostedControl& hosted)
+{
+    return static_cast<sampler&>(*hosted.instance().control());
+}
+
+class HostingTest : public ::testing::Test {
+protected:
+    void SetUp() override { registerLibrary(SAMPLE_LIBRARY); }
+
+    TemporaryUserData data;
+    runtime::testing::ScriptedMessages messages;
+};
+
+}  // namespace
+
+TEST_F(HostingTest, TheDesignedExtentRunsTheLayoutOnce)
+{
+    HostForm form;
+    EXPECT_EQ(controlOf(form.sample).resizes(), 1);
+    EXPECT_EQ(controlOf(form.sample).width(), 3000);
+    EXPECT_EQ(controlOf(form.sample).scaleHeight(), 900);
+    EXPECT_EQ(controlOf(form.sample).box.width(), 3000);
+    EXPECT_EQ(form.sample.widget()->geometry(), QRect(20, 40, 200, 60));
+    EXPECT_EQ(controlOf(form.sample).widget()->geometry(), QRect(0, 0, 200, 60));
+
+    form.sample.setLeft(600);
+    EXPECT_EQ(controlOf(form.sample).resizes(), 1) << "moving is no resize";
+    form.sample.setHeight(1200);
+    EXPECT_EQ(controlOf(form.sample).resizes(), 2);
+}
+
+TEST_F(HostingTest, AControlThatKeepsAMinimumWidthWidensItsPlaceInTheWindow)
+{
+    HostForm form(400, 900);
+    // The layout set the width, which ran it again at once at 1000; then it went on.
+    EXPECT_EQ(controlOf(form.sample).widthsSeen, (std::vector<float>{400, 1000}));
+    EXPECT_EQ(form.sample.width(), sampler::minimumWidth);
+    EXPECT_EQ(controlOf(form.sample).box.width(), sampler::minimumWidth);
+}
+
+TEST_F(HostingTest, EventsReachTheBoundHandlersWhileTheControlRaisesThem)
+{
+    HostForm form;
+    EXPECT_EQ(form.sample.call(0x60030005, {Variant("hello")}), Variant(std::int16_t(-1)));
+    form.sample.put(0x68030000, Variant("set by the host"));
+    controlOf(form.sample).press.press();
+    EXPECT_EQ(form.seen, (std::vector<QString>{"changed hello", "clicked, caption set by the host"}));
+}
+
+TEST_F(HostingTest, AFailedCallRaisesTheRuntimesError)
+{
+    HostForm form;
+    const struct {
+        std::function<void()> call;
+        int error;
+    } rows[] = {
+        {[&] { form.sample.call(0x60039999); }, 438},
+        {[&] { form.sample.call(0x60030001, {Variant("x")}); }, 450},
+        {[&] { form.sample.call(0x60030004); }, 6},
+        {[&] { form.sample.get(0x60030004); }, 438},
+        {[&] { form.sample.put(0x68030001, Variant(1)); }, 383},
+    };
+    for (const auto& row : rows) {
+        try {
+            row.call();
+            ADD_FAILURE() << "no error";
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.number(), row.error);
+        }
+    }
+}
+
+TEST_F(HostingTest, TheWindowsFocusGoesIntoTheControlInItsTabOrder)
+{
+    HostForm form;
+    form.show();
+    QApplication::setActiveWindow(form.window());
+    EXPECT_EQ(QApplication::focusWidget(), controlOf(form.sample).box.widget());
+    form.sample.setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), controlOf(form.sample).box.widget());
+}
+
+TEST_F(HostingTest, AnUnregisteredControlEndsTheProgramWithOneMessage)
+{
+    runtime::testing::CaughtProgramEnd ended;
+    const auto library = runtime::components::LoadedLibrary::load(SAMPLE_LIBRARY);
+    ASSERT_EQ(library->unregisterServer(), runtime::components::Ok);
+    EXPECT_THROW(HostForm form, runtime::detail::ProgramEnded);
+    EXPECT_TRUE(ended.ended());
+    EXPECT_EQ(ended.status(), 1);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const QString text = messages.shown()[0].text;
+    EXPECT_TRUE(text.contains("sample.sampler is not registered")) << text.toStdString();
+    EXPECT_TRUE(text.contains("controls register <folder>/libsample.so"));
+    EXPECT_EQ(messages.shown()[0].style.icon, runtime::Icon::Critical);
+}
+
+TEST(ProgramEnd, CarriesItsStatusToTheTest)
+{
+    runtime::testing::CaughtProgramEnd ended;
+    EXPECT_THROW(runtime::detail::endProgram(3), runtime::detail::ProgramEnded);
+    EXPECT_EQ(ended.status(), 3);
+    EXPECT_THROW(runtime::detail::endProgram(), runtime::detail::ProgramEnded);
+    EXPECT_EQ(ended.status(), 0);
+}

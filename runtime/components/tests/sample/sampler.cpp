@@ -1,0 +1,100 @@
+#include "sampler.h"
+
+#include "runtime/base/error.h"
+#include "runtime/components/binding.h"
+
+#include <algorithm>
+
+using runtime::Text;
+
+sampler::sampler()
+{
+    design({1200, 600}, {
+        {"box", &box, "", 0, 0, 900, 300, 0},
+        {"press", &press, "Press", 0, 300, 900, 300, 1},
+    });
+    press.Click.bind(this, &sampler::press_Click);
+}
+
+Text sampler::repeat(const Text& text, std::int16_t times) const
+{
+    return text.repeated(times);
+}
+
+void sampler::reverse(Text& text) const
+{
+    std::reverse(text.begin(), text.end());
+}
+
+double sampler::total(std::int32_t whole, double part) const
+{
+    return whole + part;
+}
+
+void sampler::fail()
+{
+    runtime::raiseOverflow();
+}
+
+std::int16_t sampler::announce(const Text& text)
+{
+    std::int16_t cancel = 0;
+    changed.raise(text, cancel);
+    return cancel;
+}
+
+void sampler::UserControl_Resize()
+{
+    ++resizes_;
+    widthsSeen.push_back(scaleWidth());
+    if (width() < minimumWidth)
+        setWidth(minimumWidth);
+    box.setWidth(scaleWidth());
+}
+
+namespace sample {
+namespace {
+
+using namespace runtime::components;
+
+constexpr Member samplerMembers[] = {
+    method<&sampler::repeat>("repeat", 0x60030001, "text, times", "The text so many times over"),
+    method<&sampler::reverse>("reverse", 0x60030002, "text", "Reverses the caller's text"),
+    method<&sampler::total>("total", 0x60030003, "whole, part", "The sum of both"),
+    method<&sampler::fail>("fail", 0x60030004, "", "Raises an overflow"),
+    method<&sampler::announce>("announce", 0x60030005, "text", "Raises changed and returns its cancel flag"),
+    property<&sampler::caption, &sampler::setCaption>("caption", 0x68030000, "A text kept for the host"),
+    property<&sampler::resizes>("resizes", 0x68030001, "How often the layout ran"),
+};
+
+constexpr Member samplerEvents[] = {
+    event<&sampler::changed>("changed", 1, "text, cancel", "announce was called"),
+    event<&sampler::clicked>("clicked", 2, "", "press was clicked"),
+};
+
+constexpr ClassDescriptor samplerClass = {
+    .name = "sampler",
+    .id = "{1afea59c-a187-4e8c-a03b-aae39eee5ce2}",
+    .control = true,
+    .defaultInterface = {"_sampler", "{8584781f-23ca-4511-9bfc-4cd93cf39616}", Dual | Hidden, samplerMembers},
+    .eventInterface = {"__sampler", "{4e17c52c-57b7-484a-96c4-a2d5688b5169}", DispatchOnly | Hidden, samplerEvents},
+    .threading = ThreadingModel::Apartment,
+    .picture = {"0123456789abcdef", "0123456789abcdef", "0123456789abcdef", "0123456789abcdef", "0123456789abcdef",
+                "0123456789abcdef", "0123456789abcdef", "0123456789abcdef", "0123456789abcdef", "0123456789abcdef",
+                "0123456789abcdef", "0123456789abcdef", "0123456789abcdef", "0123456789abcdef", "0123456789abcdef"},
+    .create = &create<sampler>,
+};
+
+constexpr const ClassDescriptor* classes[] = {&samplerClass};
+
+}  // namespace
+
+const LibraryDescriptor library = {
+    .name = "sample",
+    .id = "{6bd0f4b1-a45e-4c78-ac1e-4af36631299b}",
+    .description = "Sample control for tests",
+    .runtimeVersion = 1,
+    .classes = classes,
+};
+
+}  // namespace sample

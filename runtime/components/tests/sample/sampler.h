@@ -1,0 +1,52 @@
+#pragma once
+
+#include "runtime/base/event.h"
+#include "runtime/components/typeinfo.h"
+#include "runtime/components/usercontrol.h"
+#include "runtime/forms/button.h"
+#include "runtime/forms/textbox.h"
+
+#include <cstdint>
+
+// A control made only for the component system's tests, in the library "sample": one
+// member of every kind the binding handles, an event with an argument passed by
+// reference, and a minimum width that its layout keeps, as a real control might.
+class sampler : public runtime::UserControl {
+public:
+    static constexpr float minimumWidth = 1000;
+
+    sampler();
+
+    runtime::Text repeat(const runtime::Text& text, std::int16_t times) const;
+    void reverse(runtime::Text& text) const;
+    double total(std::int32_t whole, double part) const;
+    void fail();
+    // Raises changed(text, cancel) with cancel 0 and returns what the host left in it.
+    std::int16_t announce(const runtime::Text& text);
+    runtime::Text caption() const { return caption_; }
+    void setCaption(const runtime::Text& caption) { caption_ = caption; }
+    std::int32_t resizes() const { return resizes_; }
+    bool initialized() const { return initialized_; }
+
+    runtime::Event<const runtime::Text&, std::int16_t&> changed;
+    runtime::Event<> clicked;
+
+    runtime::TextBox box;
+    runtime::Button press;
+
+    // Widths the layout found, in order, for the tests of nested resizes.
+    std::vector<float> widthsSeen;
+
+private:
+    void UserControl_Initialize() override { initialized_ = true; }
+    void UserControl_Resize() override;
+    void press_Click() { clicked.raise(); }
+
+    runtime::Text caption_;
+    std::int32_t resizes_ = 0;
+    bool initialized_ = false;
+};
+
+namespace sample {
+extern const runtime::components::LibraryDescriptor library;
+}

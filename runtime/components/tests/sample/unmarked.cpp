@@ -1,0 +1,13 @@
+// The sample library without the self-registration mark in its version block.
+#include "entrypoints.h"
+
+#include "runtime/components/versionblock.h"
+
+namespace {
+class LibraryVersion : public runtime::components::VersionBlockCarrier {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "suite.runtime.ControlLibrary" FILE "unmarked.json")
+};
+}  // namespace
+
+#include "unmarked.moc"

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "runtime/base/integers.h"
+#include "runtime/base/text.h"
+
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+namespace runtime {
+
+// The kinds of value that cross between a host and a component control: arguments and
+// results of calls by member identifier, and the arguments of events.
+enum class ValueType { Empty, Boolean, Short, Long, Double, String };
+
+// The name of a kind as type information shows it ("String", "Long").
+Text typeName(ValueType type);
+
+// One value of any of those kinds; a new one is Empty. A number converts to another kind
+// of number where its value fits (a fraction or a number out of range for an integer
+// raises Overflow); any other conversion raises Type mismatch, so that a host passing a
+// number where a control expects text hears of it. toText() alone takes any value.
+class Variant {
+public:
+    Variant() = default;
+    Variant(bool value) : value_(value) {}
+    Variant(std::int16_t value) : value_(value) {}
+    Variant(Short value) : value_(value.value()) {}
+    Variant(std::int32_t value) : value_(value) {}
+    Variant(Long value) : value_(value.value()) {}
+    Variant(double value) : value_(value) {}
+    Variant(const Text& value) : value_(value) {}
+    Variant(const char16_t* value) : value_(Text::fromUtf16(value)) {}
+    // A literal would otherwise become a Boolean.
+    Variant(const char* utf8) : value_(Text::fromUtf8(utf8)) {}
+
+    ValueType type() const { return static_cast<ValueType>(value_.index()); }
+    bool isEmpty() const { return type() == ValueType::Empty; }
+
+    bool toBoolean() const;
+    std::int16_t toShort() const;
+    std::int32_t toLong() const;
+    double toDouble() const;
+    // Empty gives the empty text, a Boolean "True" or "False", a number its decimal digits.
+    Text toText() const;
+
+    // The value converted to `type`; raises Type mismatch or Overflow as above. Empty
+    // converts to Empty only.
+    Variant convertedTo(ValueType type) const;
+
+    // The value as a script writes it: "text" with "" for a quote, 42, 2.5, True, Empty.
+    Text literal() const;
+
+    friend bool operator==(const Variant&, const Variant&) = default;
+
+private:
+    std::variant<std::monostate, bool, std::int16_t, std::int32_t, double, Text> value_;
+};
+
+using Arguments = std::vector<Variant>;
+
+// A member identifier: the number by which a host calls a member of a control late
+// (0x60030005 for the phone control's stdformat).
+using MemberId = std::int32_t;
+
+// The errors of a late call, with their classic numbers.
+namespace callerror {
+inline constexpr int TypeMismatch = 13;
+inline constexpr int Overflow = 6;
+inline constexpr int PropertyReadOnly = 383;
+inline constexpr int NotSupported = 438;
+inline constexpr int WrongArguments = 450;
+inline constexpr int ObjectDestroyed = 91;
+inline constexpr int WrongThread = -2147417842;
+}  // namespace callerror
+
+}  // namespace runtime

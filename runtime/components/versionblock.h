@@ -1,0 +1,42 @@
+#pragma once
+
+#include "runtime/base/text.h"
+
+#include <QObject>
+
+namespace runtime::components {
+
+// The version block of a control library: the self-registration mark, the library's
+// description, its classes and the component version it was built for. It is embedded
+// as the library's plugin metadata, so that it is read from the file without running
+// any of the library's code. A library declares it in one source file:
+//
+//   class LibraryVersion : public runtime::components::VersionBlockCarrier {
+//       Q_OBJECT
+//       Q_PLUGIN_METADATA(IID "suite.runtime.ControlLibrary" FILE "tesk.json")
+//   };
+//
+// with tesk.json: {"OLESelfRegister": "", "library": "tesk",
+//   "description": "TXM417 Tesk Phone Control", "classes": ["tesk.phonectrl"], "runtimeVersion": 1}
+struct VersionBlock {
+    bool selfRegistering = false;  // carries the "OLESelfRegister" entry
+    Text library;
+    Text description;
+    QStringList classes;
+    int runtimeVersion = 0;
+};
+
+inline constexpr char versionBlockInterface[] = "suite.runtime.ControlLibrary";
+
+// The class that carries the metadata; it is never instantiated by the runtime.
+class VersionBlockCarrier : public QObject {
+public:
+    using QObject::QObject;
+};
+
+// Reads the version block of the library file at `path` without loading it. Raises a
+// RuntimeError when the file is no control library (no version block, another kind of
+// plugin, no self-registration mark) or its block is malformed.
+VersionBlock readVersionBlock(const Text& path);
+
+}  // namespace runtime::components

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "runtime/base/text.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace runtime::tools {
+
+// The commands of the tool `controls`, which registers control libraries and tries their
+// controls:
+//
+//   controls register <library or folder>...   registers each library through its own
+//                                              DllRegisterServer; in a folder, every
+//                                              control library it holds
+//   controls unregister <library>...           through DllUnregisterServer; a library file
+//                                              that is gone loses its entries directly
+//   controls list                              the registered classes
+//   controls describe <class identifier>       members, kinds, identifiers, description
+//   controls script <class identifier> [<file>]  runs a script against the control off
+//                                              screen (standard input without a file)
+//
+// Prints results through `out` and problems through `error`; returns the exit status:
+// 0 done, 1 failed, 2 not understood.
+struct Output {
+    std::function<void(const Text&)> out;
+    std::function<void(const Text&)> error;
+    std::function<Text()> readInput;  // the whole of standard input
+};
+
+int runCommand(const QStringList& arguments, const Output& output);
+
+}  // namespace runtime::tools

@@ -1,0 +1,30 @@
+// controls: registers control libraries, lists and describes their classes, and tries a
+// control off screen from a script (runtime/tools/commands.h).
+#include "runtime/forms/program.h"
+#include "runtime/tools/commands.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    // Nothing this tool does shows a window.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    runtime::Program program(argc, argv, QStringLiteral("controls"));
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    const runtime::tools::Output output{
+        [](const runtime::Text& line) { std::fputs(qPrintable(line + u'\n'), stdout); },
+        [](const runtime::Text& line) { std::fputs(qPrintable(line + u'\n'), stderr); },
+        [] {
+            QFile input;
+            input.open(stdin, QIODevice::ReadOnly);
+            return QString::fromUtf8(input.readAll());
+        },
+    };
+    const int status = runtime::tools::runCommand(arguments, output);
+    std::fflush(stdout);
+    return status;
+}
