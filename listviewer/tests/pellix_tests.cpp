@@ -111,18 +111,6 @@ INSTANTIATE_TEST_SUITE_P(Files, ViewerLoading, ::testing::Values(
     LoadCase{"InvalidUtf8KeptAsEscapes", "caf\xe9\r\n", {QString("caf") + QChar(0xDCE9)}}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ViewerWindow, IsDesignedAsGiven)
-{
-    window("");
-    EXPECT_EQ(window().caption(), "Form1");
-    EXPECT_EQ(window().width(), 4680);
-    EXPECT_EQ(window().height(), 3195);
-    EXPECT_EQ(window().Command1.caption(), "< == >");
-    EXPECT_EQ(window().Command2.caption(), "Exit");
-    EXPECT_EQ(window().List2.left(), 3240);
-    EXPECT_TRUE(window().Command1.widget()->font().bold());
-}
-
 TEST_F(ViewerWindow, AHugeLineIsOneEntry)
 {
     const QByteArray huge(1 << 20, 'x');
