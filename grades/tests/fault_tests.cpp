@@ -9,14 +9,6 @@ namespace {
 
 constexpr long red = 255;
 
-QByteArray schoolLines(int count)
-{
-    QByteArray lines;
-    for (int number = 1; number <= count; ++number)
-        lines += "School " + QByteArray::number(number) + ";CS;North\r\n";
-    return lines;
-}
-
 class Faults : public GradesFixture {
 protected:
     ~Faults() override { QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }

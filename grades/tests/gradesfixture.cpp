@@ -1,6 +1,7 @@
 #include "gradesfixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QTest>
 

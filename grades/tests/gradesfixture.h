@@ -5,13 +5,21 @@
 #include "runtime/testing/testing.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// The lines of a school list file of `count` schools, "School 1;CS;North" and on.
+inline QByteArray schoolLines(int count)
+{
+    QByteArray lines;
+    for (int number = 1; number <= count; ++number)
+        lines += "School " + QByteArray::number(number) + ";CS;North\r\n";
+    return lines;
+}
 
 // One run of the grade book application off screen, with a program folder of its own,
 // scripted message boxes, driven time and a caught program end.

@@ -1,6 +1,5 @@
 #include "gradesfixture.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {

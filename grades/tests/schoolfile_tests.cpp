@@ -1,3 +1,4 @@
+#include "gradesfixture.h"
 #include "schoolfile.h"
 
 #include "runtime/base/error.h"
@@ -32,14 +33,6 @@ protected:
     QTemporaryDir folder;
     appdata::SchoolTable schools;
 };
-
-QByteArray schoolLines(int count)
-{
-    QByteArray lines;
-    for (int number = 1; number <= count; ++number)
-        lines += "School " + QByteArray::number(number) + ";CS;North\r\n";
-    return lines;
-}
 
 QStringList schoolNames(int count)
 {
