@@ -1,0 +1,10 @@
+#include "phonetest.h"
+
+#include "runtime/forms/program.h"
+
+int main(int argc, char** argv)
+{
+    runtime::Program program(argc, argv, "tesktest");
+    PhoneTest window;
+    return program.run(window);
+}
