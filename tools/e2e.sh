@@ -60,11 +60,13 @@ e2e_click_twips() {
     xdotool mousemove --sync --window "$window" "$x" "$y" click "$button"
 }
 
-# Double-clicks at a point given in twips inside the client area of a window.
+# Double-clicks at a point given in twips inside the client area of a window. The move
+# is not awaited (--sync): xdotool would wait for a motion that never comes when the
+# pointer is there already, and the server takes the move before the clicks anyway.
 e2e_double_click_twips() {
     local window=$1 left=$2 top=$3
     local x=$(( left / 15 )) y=$(( top / 15 ))
-    xdotool mousemove --sync --window "$window" "$x" "$y" click --repeat 2 --delay 80 1
+    xdotool mousemove --window "$window" "$x" "$y" click --repeat 2 --delay 80 1
 }
 
 e2e_type() {
@@ -215,10 +217,16 @@ e2e_atspi_objects() {
     done < <(e2e_atspi_children "$1" "$2")
 }
 
-# Prints the entries of a running program's <n>th list box (from 1, in the order of its
-# window's design), one a line: e2e_list_entries <program name> <n>.
-e2e_list_entries() {
+# The accessible object of a running program's <n>th list box (from 1, in the order of
+# its window's design), as "<bus name> <object path>": e2e_list_object <program name> <n>.
+# A list keeps its object while it lives, so each is looked up once.
+declare -gA E2E_LIST_OBJECTS=()
+e2e_list_object() {
     local program=$1 wanted=$2 bus path found="" count=0
+    if [[ -n ${E2E_LIST_OBJECTS["$program $wanted"]:-} ]]; then
+        echo "${E2E_LIST_OBJECTS["$program $wanted"]}"
+        return 0
+    fi
     while read -r bus path; do
         [[ $(e2e_atspi_name "$bus" "$path") == "$program" ]] && found="$bus $path"
     done < <(e2e_atspi_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
@@ -226,12 +234,21 @@ e2e_list_entries() {
     while read -r bus path; do
         [[ $(e2e_atspi_role "$bus" "$path") == list ]] || continue
         (( ++count == wanted )) || continue
-        while read -r bus path; do
-            e2e_atspi_name "$bus" "$path"
-        done < <(e2e_atspi_children "$bus" "$path")
+        E2E_LIST_OBJECTS["$program $wanted"]="$bus $path"
+        echo "$bus $path"
         return 0
     done < <(e2e_atspi_objects $found)
     e2e_fail "$program shows no list $wanted"
+}
+
+# Prints the entries of a running program's <n>th list box, one a line:
+# e2e_list_entries <program name> <n>.
+e2e_list_entries() {
+    local list bus path
+    list=$(e2e_list_object "$1" "$2") || exit 1
+    while read -r bus path; do
+        e2e_atspi_name "$bus" "$path"
+    done < <(e2e_atspi_children $list)
 }
 
 # Whether the arrays `actual` and `expected` of the caller hold the same texts in order.
@@ -250,6 +267,7 @@ e2e_expect_list() {
     local program=$1 wanted=$2 attempt
     shift 2
     local -a expected=("$@") actual=()
+    e2e_list_object "$program" "$wanted" >/dev/null
     for attempt in $(seq 50); do
         mapfile -t actual < <(e2e_list_entries "$program" "$wanted")
         e2e_same_entries && return 0
