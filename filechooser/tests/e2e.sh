@@ -25,6 +25,9 @@ e2e_focus "$window"
 e2e_click_twips "$window" 2700 840
 e2e_key Down Down Up
 e2e_expect_list quenta 1 "${expected[@]}"
+
+e2e_close_box "$window"                      # the window's close box ends the program
+e2e_expect_exit 0
 [[ $(ls -A "$folder" | tr '\n' ' ') == "own.dt quenta " ]] || e2e_fail "files were written: $(ls -A "$folder")"
 [[ $(ls -A "$current" | wc -l) -eq 7 ]] || e2e_fail "files were written: $(ls -A "$current")"
 echo "quenta end to end: passed"
