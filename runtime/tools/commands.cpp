@@ -33,17 +33,23 @@ std::set<std::pair<Text, Text>> registrations()
     return all;
 }
 
-// Reports the classes that appeared in or left the catalogue.
-void reportChange(const std::set<std::pair<Text, Text>>& before, const std::set<std::pair<Text, Text>>& after,
-                  const Text& verb, const Output& output)
+// Reports the classes that left the catalogue.
+void reportRemoved(const std::set<std::pair<Text, Text>>& before, const std::set<std::pair<Text, Text>>& after,
+                   const Output& output)
 {
-    for (const auto& [identifier, library] : after) {
-        if (!before.contains({identifier, library}) && verb == QStringLiteral("Registered"))
-            output.out(QStringLiteral("Registered %1 (%2)").arg(identifier, library));
-    }
     for (const auto& [identifier, library] : before) {
-        if (!after.contains({identifier, library}) && verb == QStringLiteral("Unregistered"))
+        if (!after.contains({identifier, library}))
             output.out(QStringLiteral("Unregistered %1 (%2)").arg(identifier, library));
+    }
+}
+
+// Reports the classes the catalogue now holds for a library.
+void reportRegistered(const Text& path, const Output& output)
+{
+    const Text library = QFileInfo(path).canonicalFilePath();
+    for (const auto& [identifier, registeredLibrary] : registrations()) {
+        if (registeredLibrary == library)
+            output.out(QStringLiteral("Registered %1 (%2)").arg(identifier, library));
     }
 }
 
@@ -72,8 +78,10 @@ bool callEntryPoint(const Text& path, bool registering, const Output& output)
             output.error(components::lastError());
             return false;
         }
-        reportChange(before, registrations(), registering ? QStringLiteral("Registered") : QStringLiteral("Unregistered"),
-                     output);
+        if (registering)
+            reportRegistered(path, output);
+        else
+            reportRemoved(before, registrations(), output);
         return true;
     } catch (const RuntimeError& error) {
         output.error(QStringLiteral("Cannot %1 %2: %3")
@@ -89,8 +97,10 @@ int registerLibraries(const QStringList& paths, const Output& output)
         const QFileInfo file(given);
         if (file.isDir()) {
             const QStringList libraries = librariesIn(file.absoluteFilePath());
-            if (libraries.isEmpty())
+            if (libraries.isEmpty()) {
                 output.error(QStringLiteral("%1 holds no control library").arg(file.absoluteFilePath()));
+                allDone = false;
+            }
             for (const Text& library : libraries)
                 allDone = callEntryPoint(library, true, output) && allDone;
         } else {
@@ -118,7 +128,7 @@ int unregisterLibraries(const QStringList& paths, const Output& output)
             const auto after = registrations();
             if (before == after)
                 output.error(QStringLiteral("%1: no such library is registered").arg(path));
-            reportChange(before, after, QStringLiteral("Unregistered"), output);
+            reportRemoved(before, after, output);
             allDone = allDone && before != after;
         } catch (const RuntimeError& error) {
             output.error(error.text());
@@ -214,7 +224,8 @@ int script(const QStringList& arguments, const Output& output)
     Text text;
     std::shared_ptr<components::Instance> instance;
     try {
-        text = arguments.size() == 2 ? readScript(arguments[1]) : output.readInput();
+        text = arguments.size() == 2 ? readScript(arguments[1])
+                                     : decodeScript(output.readInput(), QStringLiteral("on standard input"));
         instance = components::createInstance(arguments[0]);
     } catch (const RuntimeError& error) {
         output.error(error.text());

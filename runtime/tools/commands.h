@@ -2,6 +2,7 @@
 
 #include "runtime/base/text.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 #include <functional>
@@ -26,7 +27,7 @@ namespace runtime::tools {
 struct Output {
     std::function<void(const Text&)> out;
     std::function<void(const Text&)> error;
-    std::function<Text()> readInput;  // the whole of standard input
+    std::function<QByteArray()> readInput;  // the whole of standard input
 };
 
 int runCommand(const QStringList& arguments, const Output& output);

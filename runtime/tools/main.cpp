@@ -16,12 +16,12 @@ int main(int argc, char** argv)
     for (int index = 1; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));
     const runtime::tools::Output output{
-        [](const runtime::Text& line) { std::fputs(qPrintable(line + u'\n'), stdout); },
-        [](const runtime::Text& line) { std::fputs(qPrintable(line + u'\n'), stderr); },
+        [](const runtime::Text& line) { std::fputs((line + u'\n').toUtf8().constData(), stdout); },
+        [](const runtime::Text& line) { std::fputs((line + u'\n').toUtf8().constData(), stderr); },
         [] {
             QFile input;
             input.open(stdin, QIODevice::ReadOnly);
-            return QString::fromUtf8(input.readAll());
+            return input.readAll();
         },
     };
     const int status = runtime::tools::runCommand(arguments, output);

@@ -382,13 +382,18 @@ Text readScript(const Text& path)
     if (file.error() != QFileDevice::NoError)
         throw RuntimeError(RuntimeError::PathFileAccessError,
                            QStringLiteral("Cannot read the script %1: %2").arg(path, file.errorString()));
-    if (bytes.contains('\0'))
+    return decodeScript(bytes, path);
+}
+
+Text decodeScript(const QByteArray& bytes, const Text& source)
+{
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
         throw RuntimeError(RuntimeError::PathFileAccessError,
-                           QStringLiteral("The script %1 holds a NUL byte at byte %2").arg(path).arg(bytes.indexOf('\0')));
+                           QStringLiteral("The script %1 holds a NUL byte at byte %2").arg(source).arg(nul));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     Text text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("The script %1 is not valid UTF-8").arg(path));
+        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("The script %1 is not valid UTF-8").arg(source));
     return text.remove(u'\r');
 }
 

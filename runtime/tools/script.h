@@ -53,5 +53,7 @@ private:
 // Reads a script file as UTF-8 text; raises a RuntimeError naming the file and what is
 // wrong when it cannot be read, holds a NUL byte or is not valid UTF-8.
 Text readScript(const Text& path);
+// The same for a script that came from elsewhere (standard input), named `source`.
+Text decodeScript(const QByteArray& bytes, const Text& source);
 
 }  // namespace runtime::tools

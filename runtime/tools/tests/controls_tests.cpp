@@ -1,0 +1,290 @@
+// The tool `controls` as a user runs it: a real process, with a user data folder of the
+// test's own.
+#include "runtime/components/catalogue.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int status;
+    QString out;
+    QString error;
+};
+
+class ControlsTool : public ::testing::Test {
+protected:
+    ToolRun run(const QStringList& arguments, const QByteArray& input = {}, const QString& folder = {})
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", data.path());
+        process.setProcessEnvironment(environment);
+        if (!folder.isEmpty())
+            process.setWorkingDirectory(folder);
+        process.start(CONTROLS_TOOL, arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(60000));
+        QString error = QString::fromUtf8(process.readAllStandardError());
+        // The toolkit's own notes about the environment are none of the tool's output.
+        error.remove(QRegularExpression("QStandardPaths: [^\n]*\n"));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), error};
+    }
+
+    QString catalogue() const { return data.filePath("suite-runtime/controls.json"); }
+
+    QByteArray catalogueBytes() const
+    {
+        QFile file(catalogue());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    void writeFile(const QString& path, const QByteArray& bytes) const
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+
+    const QString sample = QFileInfo(SAMPLE_LIBRARY).canonicalFilePath();
+    QTemporaryDir data;
+    QTemporaryDir work;
+};
+
+}  // namespace
+
+TEST_F(ControlsTool, RegistersListsAndUnregisters)
+{
+    const ToolRun registered = run({"register", SAMPLE_LIBRARY});
+    EXPECT_EQ(registered.status, 0) << registered.error.toStdString();
+    EXPECT_EQ(registered.out, "Registered sample.sampler (" + sample + ")\n");
+    EXPECT_EQ(registered.error, "");
+
+    const ToolRun again = run({"register", SAMPLE_LIBRARY});
+    EXPECT_EQ(again.out, registered.out);
+    const ToolRun listed = run({"list"});
+    EXPECT_EQ(listed.out, "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t" + sample + "\n");
+
+    const ToolRun unregistered = run({"unregister", SAMPLE_LIBRARY});
+    EXPECT_EQ(unregistered.status, 0);
+    EXPECT_EQ(unregistered.out, "Unregistered sample.sampler (" + sample + ")\n");
+    EXPECT_EQ(run({"list"}).out, "");
+}
+
+TEST_F(ControlsTool, RegistersTheControlLibrariesOfAFolderAndNothingElse)
+{
+    QFile::copy(SAMPLE_LIBRARY, work.filePath("libsample.so"));
+    QFile::copy(RUNTIME_LIBRARY, work.filePath("libruntime.so"));
+    writeFile(work.filePath("libnotes.so"), "no library\n");
+    const ToolRun registered = run({"register", work.path()});
+    EXPECT_EQ(registered.status, 0) << registered.error.toStdString();
+    EXPECT_EQ(registered.out, "Registered sample.sampler (" + QFileInfo(work.filePath("libsample.so")).canonicalFilePath() + ")\n");
+
+    QTemporaryDir empty;
+    const ToolRun none = run({"register", empty.path()});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.error, empty.path() + " holds no control library\n");
+}
+
+TEST_F(ControlsTool, ARelativePathIsTakenFromTheCurrentFolder)
+{
+    const ToolRun registered = run({"register", QFileInfo(SAMPLE_LIBRARY).fileName()}, {}, QFileInfo(SAMPLE_LIBRARY).absolutePath());
+    EXPECT_EQ(registered.status, 0) << registered.error.toStdString();
+    EXPECT_TRUE(catalogueBytes().contains(sample.toUtf8()));
+}
+
+TEST_F(ControlsTool, RefusesWhatIsNoControlLibraryAndWritesNothing)
+{
+    const struct {
+        QString path;
+        const char* reason;
+    } rows[] = {
+        {RUNTIME_LIBRARY, "carries no version block"},
+        {SAMPLE_UNMARKED_LIBRARY, "no OLESelfRegister entry"},
+        {SAMPLE_NEWER_LIBRARY, "built for a newer runtime"},
+        {SAMPLE_OTHERCLASS_LIBRARY, "its version block names the classes sample.other"},
+        {"/no/such/libsample.so", "No such file"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.toStdString());
+        const ToolRun refused = run({"register", row.path});
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_TRUE(refused.error.contains(row.reason)) << refused.error.toStdString();
+        EXPECT_FALSE(QFile::exists(catalogue()));
+    }
+}
+
+TEST_F(ControlsTool, DescribesAClassFromTheCatalogue)
+{
+    run({"register", SAMPLE_LIBRARY});
+    const ToolRun described = run({"describe", "sample.sampler"});
+    EXPECT_EQ(described.status, 0);
+    const QStringList lines = described.out.split('\n');
+    const QStringList expected = {
+        "sample.sampler",
+        "description: Sample control for tests",
+        "library: sample {6bd0f4b1-a45e-4c78-ac1e-4af36631299b} (" + sample + ")",
+        "class: sampler {1afea59c-a187-4e8c-a03b-aae39eee5ce2}, a control, threading model Apartment",
+        "default interface _sampler {8584781f-23ca-4511-9bfc-4cd93cf39616} (dual, hidden)",
+        "  60030001  method                repeat(text As String, times As Short) As String",
+        "            The text so many times over",
+        "  60030002  method                reverse(ByRef text As String)",
+    };
+    EXPECT_EQ(lines.mid(0, expected.size()), expected);
+    EXPECT_TRUE(lines.contains("  68030001  property (read-only)  resizes As Long"));
+    EXPECT_TRUE(lines.contains("  68030000  property              caption As String"));
+    EXPECT_TRUE(lines.contains("event interface __sampler {4e17c52c-57b7-484a-96c4-a2d5688b5169} (dispatch only, hidden)"));
+    EXPECT_TRUE(lines.contains("  1         event                 changed(text As String, ByRef cancel As Short)"));
+    EXPECT_TRUE(lines.contains("  0123456789abcdef"));
+
+    const ToolRun unknown = run({"describe", "sample.other"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.error, "the class sample.other is not registered\n");
+}
+
+TEST_F(ControlsTool, RunsAScriptAgainstTheControlOffScreen)
+{
+    run({"register", SAMPLE_LIBRARY});
+    const QByteArray script = R"(' every kind of member, an event, the extent and the end
+call repeat "ab" 3%
+call reverse "abc"
+call total 2, 0.5
+call fail
+put caption "say ""hi"""
+get caption
+get resizes
+call announce "news"
+click press
+call 0x60039999
+call &H60030001 "x"
+resize 500 300
+children
+focus box
+type 12
+text box
+focused
+canunload
+destroy
+canunload
+call repeat "a" 1%
+)";
+    writeFile(work.filePath("script.txt"), script);
+    const ToolRun ran = run({"script", "sample.sampler", work.filePath("script.txt")});
+    EXPECT_EQ(ran.status, 0) << ran.error.toStdString();
+    EXPECT_EQ(ran.out.toStdString(), R"(call repeat "ab" 3% -> "ababab"
+call reverse "abc" -> ok
+  argument 1 is now "cba"
+call total 2, 0.5 -> 2.5
+call fail -> error 6: Overflow
+put caption "say ""hi""" -> ok
+get caption -> "say ""hi"""
+get resizes -> 1
+event changed "news", 0
+call announce "news" -> 0
+event clicked
+call 0x60039999 -> error 438: Object doesn't support this property or method
+call &H60030001 "x" -> error 450: Wrong number of arguments or invalid property assignment
+resize 500 300 -> 1000 x 300
+box: left 0, top 0, width 1000, height 300
+press: left 0, top 300, width 900, height 300
+text box -> "12"
+focused -> box
+canunload -> no
+destroy -> ok
+canunload -> yes
+call repeat "a" 1% -> error 91: The control has been destroyed
+)");
+
+    const ToolRun fromInput = run({"script", "sample.sampler"}, "get resizes\n");
+    EXPECT_EQ(fromInput.out, "get resizes -> 1\n");
+}
+
+TEST_F(ControlsTool, AScriptLineItCannotReadIsNamedAndTheRestRuns)
+{
+    run({"register", SAMPLE_LIBRARY});
+    const ToolRun ran = run({"script", "sample.sampler"}, "fly\ncall nothing\ncall repeat \"x\ncall repeat \"a\" 2x\ncall repeat \"a\" 2 3\nget resizes\n");
+    EXPECT_EQ(ran.status, 1);
+    EXPECT_EQ(ran.out.toStdString(), "line 1: unknown command fly\n"
+                       "line 2: the control has no member named nothing\n"
+                       "line 3: a text is not closed by a quote\n"
+                       "line 4: 2x is no value (\"text\", 12, 12%, 1.5, True, False or Empty)\n"
+                       "call repeat \"a\" 2 3 -> error 450: Wrong number of arguments or invalid property assignment\n"
+                       "get resizes -> 1\n");
+}
+
+TEST_F(ControlsTool, AScriptFileThatCannotBeReadIsRefusedBeforeAnythingRuns)
+{
+    run({"register", SAMPLE_LIBRARY});
+    writeFile(work.filePath("nul.txt"), QByteArray("get resizes\n\0", 13));
+    writeFile(work.filePath("latin1.txt"), "put caption \"caf\xe9\"\n");
+    writeFile(work.filePath("huge.txt"), "call repeat \"" + QByteArray(1 << 20, 'x') + "\" 1%\n");
+    const struct {
+        QString file;
+        const char* reason;
+    } rows[] = {
+        {work.filePath("missing.txt"), "Cannot read the script"},
+        {work.filePath("nul.txt"), "holds a NUL byte at byte 12"},
+        {work.filePath("latin1.txt"), "is not valid UTF-8"},
+        {work.path(), "Cannot read the script"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file.toStdString());
+        const ToolRun refused = run({"script", "sample.sampler", row.file});
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_TRUE(refused.error.contains(row.reason)) << refused.error.toStdString();
+    }
+    const ToolRun huge = run({"script", "sample.sampler", work.filePath("huge.txt")});
+    EXPECT_EQ(huge.status, 0);
+    EXPECT_EQ(huge.out.size(), 2 * (1 << 20) + 24);  // the line, " -> ", the quoted result
+}
+
+TEST_F(ControlsTool, ADamagedOrForeignCatalogueIsReportedAndLeftAsItWas)
+{
+    writeFile(catalogue(), "{\"format\": 1, \"classes\": {\"tesk.phonectrl\": ");
+    const ToolRun damaged = run({"register", SAMPLE_LIBRARY});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_TRUE(damaged.error.contains("is damaged")) << damaged.error.toStdString();
+    EXPECT_TRUE(damaged.error.contains(catalogue()));
+    EXPECT_EQ(catalogueBytes(), "{\"format\": 1, \"classes\": {\"tesk.phonectrl\": ");
+    EXPECT_EQ(run({"list"}).status, 1);
+
+    QFile::remove(catalogue());
+    ASSERT_TRUE(QFile::link("/dev/full", catalogue()));
+    const ToolRun device = run({"register", SAMPLE_LIBRARY});
+    EXPECT_EQ(device.status, 1);
+    EXPECT_TRUE(device.error.contains("not an ordinary file")) << device.error.toStdString();
+    EXPECT_TRUE(QFileInfo(catalogue()).isSymLink());
+}
+
+TEST_F(ControlsTool, UnregisteringALibraryThatIsGoneRemovesItsEntries)
+{
+    const QString copy = work.filePath("libsample.so");
+    QFile::copy(SAMPLE_LIBRARY, copy);
+    run({"register", copy});
+    QFile::remove(copy);
+    const ToolRun unregistered = run({"unregister", copy});
+    EXPECT_EQ(unregistered.status, 0) << unregistered.error.toStdString();
+    EXPECT_EQ(unregistered.out, "Unregistered sample.sampler (" + copy + ")\n");
+    const ToolRun again = run({"unregister", copy});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.error, copy + ": no such library is registered\n");
+}
+
+TEST_F(ControlsTool, SaysHowItIsUsed)
+{
+    for (const QStringList& arguments : {QStringList{}, QStringList{"fly"}, QStringList{"list", "x"}, QStringList{"describe"}}) {
+        const ToolRun usage = run(arguments);
+        EXPECT_EQ(usage.status, 2);
+        EXPECT_TRUE(usage.error.startsWith("usage: controls register <library or folder>...")) << usage.error.toStdString();
+    }
+}
