@@ -6,6 +6,7 @@
 #include "runtime/components/server.h"
 #include "runtime/components/versionblock.h"
 #include "runtime/tools/script.h"
+#include "runtime/tools/tryout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,8 @@ const Text usage = QStringLiteral(
     "       controls unregister <library>...\n"
     "       controls list\n"
     "       controls describe <class identifier>\n"
-    "       controls script <class identifier> [<script file>]");
+    "       controls script <class identifier> [<script file>]\n"
+    "       controls try <class identifier>");
 
 std::set<std::pair<Text, Text>> registrations()
 {
@@ -251,6 +253,8 @@ int runCommand(const QStringList& arguments, const Output& output)
         return describe(rest[0], output);
     if (command == QStringLiteral("script"))
         return script(rest, output);
+    if (command == QStringLiteral("try") && rest.size() == 1)
+        return tryControl(rest[0], output.out, output.error);
     output.error(usage);
     return 2;
 }

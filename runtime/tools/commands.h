@@ -21,6 +21,8 @@ namespace runtime::tools {
 //   controls describe <class identifier>       members, kinds, identifiers, description
 //   controls script <class identifier> [<file>]  runs a script against the control off
 //                                              screen (standard input without a file)
+//   controls try <class identifier>            opens a window to use the control by hand
+//                                              (runtime/tools/tryout.h)
 //
 // Prints results through `out` and problems through `error`; returns the exit status:
 // 0 done, 1 failed, 2 not understood.

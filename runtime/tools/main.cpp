@@ -1,16 +1,18 @@
 // controls: registers control libraries, lists and describes their classes, and tries a
-// control off screen from a script (runtime/tools/commands.h).
+// control off screen from a script or in a window (runtime/tools/commands.h).
 #include "runtime/forms/program.h"
 #include "runtime/tools/commands.h"
 
 #include <QFile>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
-    // Nothing this tool does shows a window.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Only `controls try` shows a window; everything else runs off screen.
+    if (argc < 2 || std::strcmp(argv[1], "try") != 0)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     runtime::Program program(argc, argv, QStringLiteral("controls"));
     QStringList arguments;
     for (int index = 1; index < argc; ++index)

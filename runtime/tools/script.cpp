@@ -247,8 +247,13 @@ struct ScriptRunner::Host : components::Site {
 
     void click(Control& child)
     {
+        // The click lands on what lies at the child's centre: a list box takes it in the
+        // area inside its frame, not in the frame itself.
         QWidget* widget = child.widget();
-        const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+        const QPoint middle(widget->width() / 2, widget->height() / 2);
+        if (QWidget* inner = widget->childAt(middle))
+            widget = inner;
+        const QPointF centre = widget->mapFrom(child.widget(), middle);
         const QPointF global = widget->mapToGlobal(centre);
         QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &press);

@@ -1,0 +1,270 @@
+#include "runtime/tools/tryout.h"
+
+#include "runtime/base/error.h"
+#include "runtime/components/host.h"
+#include "runtime/tools/notation.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <charconv>
+#include <cmath>
+
+namespace runtime::tools {
+namespace {
+
+using components::CallKind;
+using components::CallResult;
+using components::MemberInfo;
+using components::MemberKind;
+
+// Far beyond any window, and still whole pixels a widget can have.
+constexpr float largestExtent = 100000;
+
+Text twips(float value)
+{
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return QString::fromLatin1(digits, end - digits);
+}
+
+int pixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+std::optional<float> extentOf(const Text& typed)
+{
+    bool isNumber = false;
+    const float value = typed.trimmed().toFloat(&isNumber);
+    if (!isNumber || !std::isfinite(value) || value < 0 || value > largestExtent)
+        return std::nullopt;
+    return value;
+}
+
+Text commandOf(CallKind kind)
+{
+    switch (kind) {
+    case CallKind::Method: return QStringLiteral("call");
+    case CallKind::PropertyGet: return QStringLiteral("get");
+    case CallKind::PropertyPut: return QStringLiteral("put");
+    }
+    return {};
+}
+
+}  // namespace
+
+TryOut::TryOut(std::shared_ptr<components::Instance> instance, Echo echo)
+    : instance_(std::move(instance)), echo_(std::move(echo))
+{
+    design({QStringLiteral("Try %1").arg(instance_->classIdentifier()), 9840, 6960}, {
+        {&classname,      "",              120,  120, 9600,  255, -1},
+        {&stage,          "Control",       120,  480, 4680, 3240, -1},
+        {&extentlabel,    "Extent in twips:", 120, 3870, 1395, 255, -1},
+        {&extentwidth,    "",             1560, 3840,  855,  315, 4},
+        {&extentheight,   "",             2520, 3840,  855,  315, 5},
+        {&resize,         "Resize",       3480, 3810, 1320,  375, 6},
+        {&memberslabel,   "Members:",     4920,  480, 4800,  255, -1},
+        {&members,        "",             4920,  750, 4800, 1680, 0},
+        {&signature,      "",             4920, 2490, 4800,  495, -1},
+        {&argumentslabel, "Arguments:",   4920, 3060, 1095,  255, -1},
+        {&arguments,      "",             6060, 3030, 3660,  315, 1},
+        {&invoke,         "Call",         6060, 3450, 1395,  375, 2},
+        {&write,          "Write",        7560, 3450, 1395,  375, 3},
+        {&loglabel,       "Log:",          120, 4320, 1095,  255, -1},
+        {&log,            "",              120, 4590, 9600, 2250, 7},
+    });
+
+    members.Click.bind(this, &TryOut::members_Click);
+    members.DblClick.bind(this, &TryOut::members_DblClick);
+    arguments.KeyPress.bind(this, &TryOut::arguments_KeyPress);
+    invoke.Click.bind(this, &TryOut::invoke_Click);
+    write.Click.bind(this, &TryOut::write_Click);
+    resize.Click.bind(this, &TryOut::resize_Click);
+    instance_->setEventHandler([this](const MemberInfo& event, Arguments& values) { control_Event(event, values); });
+
+    holder_ = new QWidget(stage.widget());
+    holder_->move(pixels(120), pixels(300));
+    instance_->widget()->setParent(holder_);
+    instance_->widget()->show();
+    instance_->setSite(this);
+}
+
+TryOut::~TryOut()
+{
+    instance_->setSite(nullptr);
+    instance_->setEventHandler({});
+    instance_->destroy();
+}
+
+void TryOut::Form_Load()
+{
+    const components::ClassInfo& type = instance_->typeInfo();
+    classname.setCaption(QStringLiteral("%1: %2").arg(type.identifier, type.description));
+    for (const components::InterfaceInfo* interface : {&type.defaultInterface, &type.eventInterface}) {
+        for (const MemberInfo& member : interface->members) {
+            Text kind = components::kindName(member.kind);
+            if (member.kind == MemberKind::Property && member.readOnly)
+                kind = QStringLiteral("property (read-only)");
+            members.addItem(QStringLiteral("%1  %2  %3")
+                                .arg(components::memberIdText(member.id), -8)
+                                .arg(kind, -20)
+                                .arg(memberSignature(member)));
+            memberRows_.push_back(&member);
+        }
+    }
+    if (!memberRows_.empty())
+        members.setCurrentIndex(0);
+    members_Click();
+
+    // Placed at its design size, as a container places a new control.
+    const UserControl& control = *instance_->control();
+    extentRequested(control.width(), control.height());
+    showExtent();
+}
+
+const MemberInfo* TryOut::chosenMember() const
+{
+    const int index = members.currentIndex();
+    return index >= 0 && index < static_cast<int>(memberRows_.size()) ? memberRows_[static_cast<std::size_t>(index)]
+                                                                      : nullptr;
+}
+
+void TryOut::members_Click()
+{
+    const MemberInfo* member = chosenMember();
+    signature.setCaption(member ? memberSignature(*member) + u'\n' + member->description : Text());
+    enableButtons();
+}
+
+void TryOut::members_DblClick()
+{
+    if (invoke.enabled())
+        invoke_Click();
+}
+
+void TryOut::arguments_KeyPress(std::int16_t& KeyAscii)
+{
+    if (KeyAscii != 13)
+        return;
+    KeyAscii = 0;
+    if (invoke.enabled())
+        invoke_Click();
+}
+
+// "Call" for a method, "Read" for a property; "Write" only for a property that can be
+// written; neither for an event, which only the control raises.
+void TryOut::enableButtons()
+{
+    const MemberInfo* member = chosenMember();
+    const bool isProperty = member && member->kind == MemberKind::Property;
+    invoke.setCaption(isProperty ? QStringLiteral("Read") : QStringLiteral("Call"));
+    invoke.setEnabled(member && member->kind != MemberKind::Event);
+    write.setEnabled(isProperty && !member->readOnly);
+}
+
+void TryOut::invoke_Click()
+{
+    const MemberInfo* member = chosenMember();
+    if (!member || member->kind == MemberKind::Event)
+        return;
+    call(member->kind == MemberKind::Property ? CallKind::PropertyGet : CallKind::Method);
+}
+
+void TryOut::write_Click()
+{
+    call(CallKind::PropertyPut);
+}
+
+void TryOut::call(CallKind kind)
+{
+    const MemberInfo* member = chosenMember();
+    if (!member)
+        return;
+    const Text typed = kind == CallKind::PropertyGet ? Text() : arguments.text().trimmed();
+    const Text command = typed.isEmpty() ? commandOf(kind) + u' ' + member->name
+                                         : commandOf(kind) + u' ' + member->name + u' ' + typed;
+    Text fault;
+    std::optional<Arguments> values = argumentsOf(typed, fault);
+    if (!values)
+        return addToLog(QStringLiteral("%1 -> not called: %2").arg(command, fault));
+
+    const Arguments passed = *values;
+    const CallResult result = instance_->invoke(member->id, kind, *values);
+    if (!result.ok()) {
+        addToLog(QStringLiteral("%1 -> error %2: %3").arg(command).arg(result.error).arg(result.errorText));
+        return;
+    }
+    const bool hasResult = kind == CallKind::PropertyGet || (kind == CallKind::Method && member->result != ValueType::Empty);
+    addToLog(QStringLiteral("%1 -> %2").arg(command, hasResult ? result.value.literal() : QStringLiteral("ok")));
+    for (std::size_t index = 0; index < values->size(); ++index) {
+        if (!((*values)[index] == passed[index]))
+            addToLog(QStringLiteral("  argument %1 is now %2").arg(index + 1).arg((*values)[index].literal()));
+    }
+}
+
+void TryOut::control_Event(const MemberInfo& event, Arguments& values)
+{
+    QStringList texts;
+    for (const Variant& value : values)
+        texts.append(value.literal());
+    addToLog(texts.isEmpty() ? QStringLiteral("event %1").arg(event.name)
+                             : QStringLiteral("event %1 %2").arg(event.name, texts.join(QStringLiteral(", "))));
+}
+
+void TryOut::resize_Click()
+{
+    const Text command = QStringLiteral("resize %1 %2").arg(extentwidth.text().trimmed(), extentheight.text().trimmed());
+    const std::optional<float> width = extentOf(extentwidth.text());
+    const std::optional<float> height = extentOf(extentheight.text());
+    if (!width || !height) {
+        addToLog(QStringLiteral("%1 -> not done: a width and a height from 0 to %2 twips")
+                     .arg(command, twips(largestExtent)));
+        return;
+    }
+    extentRequested(*width, *height);
+    const UserControl& control = *instance_->control();
+    addToLog(QStringLiteral("%1 -> %2 x %3").arg(command, twips(control.width()), twips(control.height())));
+    showExtent();
+}
+
+// The control asks for an extent (one that keeps a minimum size corrects the one it was
+// given), or the window gives it one: the holder follows what the control ends up with.
+void TryOut::extentRequested(float width, float height)
+{
+    instance_->setExtent(width, height);
+    const UserControl& control = *instance_->control();
+    holder_->resize(pixels(control.width()), pixels(control.height()));
+}
+
+void TryOut::showExtent()
+{
+    const UserControl& control = *instance_->control();
+    extentwidth.setText(twips(control.width()));
+    extentheight.setText(twips(control.height()));
+}
+
+void TryOut::addToLog(const Text& line)
+{
+    log.addItem(line);
+    log.setCurrentIndex(log.newIndex());  // keeps the newest line in sight
+    if (echo_)
+        echo_(line);
+}
+
+int tryControl(const Text& classIdentifier, const std::function<void(const Text&)>& out,
+               const std::function<void(const Text&)>& error)
+{
+    std::shared_ptr<components::Instance> instance;
+    try {
+        instance = components::createInstance(classIdentifier);
+    } catch (const RuntimeError& failure) {
+        error(failure.text());
+        return 1;
+    }
+    TryOut window(instance, out);
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace runtime::tools
