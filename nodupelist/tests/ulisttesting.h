@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ulistctrl.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QStringList>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+// What the user sees in the control's list, and clicks on it as the user makes them.
+
+inline QListWidget& listWidgetOf(const ulistctrl& control)
+{
+    return *static_cast<QListWidget*>(control.ulist.widget());
+}
+
+inline QStringList itemsOf(const ulistctrl& control)
+{
+    QStringList items;
+    for (int index = 0; index < control.ulist.count(); ++index)
+        items.append(control.ulist.item(index));
+    return items;
+}
+
+// A left-button click in the middle of the row of item `index`, as the mouse makes it.
+inline void clickItem(const ulistctrl& control, int index)
+{
+    QListWidget& list = listWidgetOf(control);
+    QListWidgetItem* item = list.item(index);
+    ASSERT_NE(item, nullptr) << "no item " << index;
+    list.scrollToItem(item);
+    const QRect row = list.visualItemRect(item);
+    ASSERT_TRUE(list.viewport()->rect().contains(row.center())) << "item " << index << " is not in sight";
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+}
+
+// The control on its own window, shown off screen, so that clicks and keys reach it.
+inline void showAlone(const ulistctrl& control)
+{
+    control.widget()->show();
+    QApplication::setActiveWindow(control.widget());
+}

@@ -1,0 +1,41 @@
+#include "ulistctrl.h"
+
+ulistctrl::ulistctrl()
+{
+    design({1470, 450}, {
+        {"ulist", &ulist, "", 0, 0, 1455, 450, 0},
+    });
+
+    ulist.Click.bind(this, &ulistctrl::ulist_Click);
+}
+
+void ulistctrl::additem(Text& str)
+{
+    // QString's == compares the 16-bit code units one by one: no locale, no case, no
+    // trimming, as the hash set's look-up does.
+    if (held.contains(str))
+        return;
+    ulist.addItem(str);
+    held.insert(str);  // only once the list holds it, so that a failed add refuses nothing later
+}
+
+ulistctrl::Text ulistctrl::selected() const
+{
+    return ulist.text();
+}
+
+ulistctrl::Text ulistctrl::count() const
+{
+    return QString::number(ulist.count());
+}
+
+void ulistctrl::UserControl_Resize()
+{
+    ulist.setHeight(scaleHeight());
+    ulist.setWidth(scaleWidth());
+}
+
+void ulistctrl::ulist_Click()
+{
+    clicked.raise();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "runtime/base/event.h"
+#include "runtime/components/usercontrol.h"
+#include "runtime/forms/listbox.h"
+
+#include <unordered_set>
+
+// The unique list control `ulistctrl` of the library solvane, class identifier
+// solvane.ulistctrl: a list box that silently refuses a text it already holds.
+//
+// Members, for hosts (default interface _ulistctrl, dual; events __ulistctrl):
+//   additem   method, str As String by reference, no result   member identifier 60030004
+//             adds str at the end of the list unless an item equal to it is there; equal
+//             means the same 16-bit characters: "Apple" and "apple" are two items, and so
+//             are "Apple" and "Apple ". A refusal returns normally and shows nothing.
+//             The method leaves str as it was.
+//   selected  read-only property, String                      member identifier 68030001
+//             the text of the selected item; the empty text when none is selected
+//   count     read-only property, String                      member identifier 68030000
+//             the number of items in decimal digits, "0" for an empty list
+//   clicked   event, no arguments                             member identifier 1
+//             raised each time the list raises its click event, that is each time the
+//             user selects an item with the mouse or the keyboard; the host's handler
+//             runs before the click is over
+// Items are only ever added, in the order of their first addition; the control has no
+// removal, stores nothing and reads nothing from disk. Its design size is 1470 x 450
+// twips; from the first extent its host gives it, the list covers all of it.
+class ulistctrl : public runtime::UserControl {
+public:
+    using Text = runtime::Text;
+
+    ulistctrl();
+
+    void additem(Text& str);
+    Text selected() const;
+    Text count() const;
+
+    runtime::Event<> clicked;
+
+    // The child is public, as in the classic form model, so that tests can drive it.
+    runtime::ListBox ulist;
+
+private:
+    void UserControl_Resize() override;
+    void ulist_Click();
+
+    // Every text in `ulist`, so that a refusal costs one look-up instead of a walk over
+    // every item, and no 16-bit counter walks a list longer than 32,767 items. It follows
+    // `ulist` exactly: items are only added, and only by additem.
+    std::unordered_set<Text> held;
+};
