@@ -14,8 +14,9 @@ namespace runtime::components {
 // names the class identifier and the reason when any of it fails.
 std::shared_ptr<Instance> createInstance(const Text& classIdentifier, const Text& cataloguePath = {});
 
-// Unloads the loaded control libraries that no handle holds and that report, through
-// DllCanUnloadNow, that nothing of theirs is in use. Returns how many went.
+// Lets go of the loaded control libraries that no handle holds and that report, through
+// DllCanUnloadNow, that nothing of theirs is in use; returns how many went. (The toolkit
+// keeps a library mapped once its metadata has been read, so its code may stay in memory.)
 int freeUnusedLibraries();
 
 // A control library loaded by its path, with its four entry points.

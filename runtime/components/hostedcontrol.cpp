@@ -5,6 +5,9 @@
 #include "runtime/forms/msgbox.h"
 #include "runtime/testing/hooks.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace runtime {
@@ -17,9 +20,18 @@ namespace {
     detail::endProgram(1);
 }
 
-Text libraryFileOf(const Text& classIdentifier)
+// The command that registers the library of a class: with the paths of the tool and of
+// the library where they lie beside the program, as a build or an installation lays
+// them out (bin/ and lib/), else with the library's file name in a placeholder folder.
+Text registerCommandFor(const Text& classIdentifier)
 {
-    return QStringLiteral("lib%1.so").arg(classIdentifier.section(u'.', 0, 0));
+    const Text file = QStringLiteral("lib%1.so").arg(classIdentifier.section(u'.', 0, 0));
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QFileInfo tool(programs.filePath(QStringLiteral("controls")));
+    const QFileInfo library(programs.filePath(QStringLiteral("../lib/") + file));
+    return QStringLiteral("%1 register %2")
+        .arg(tool.isExecutable() ? tool.absoluteFilePath() : QStringLiteral("controls"),
+             library.exists() ? library.canonicalFilePath() : QStringLiteral("<folder>/") + file);
 }
 
 }  // namespace
@@ -29,9 +41,8 @@ HostedControl::HostedControl(const Text& classIdentifier) : Control(new QWidget)
     try {
         instance_ = components::createInstance(classIdentifier);
     } catch (const RuntimeError& error) {
-        cannotStart(QStringLiteral("%1.\n\nThe control %2 is not available. Register its control library with\n\n"
-                                   "    controls register <folder>/%3\n\nand start the program again.")
-                        .arg(error.text(), classIdentifier, libraryFileOf(classIdentifier)));
+        cannotStart(QStringLiteral("%1.\n\nRegister its control library with\n\n    %2\n\nand start the program again.")
+                        .arg(error.text(), registerCommandFor(classIdentifier)));
     }
     QWidget* site = widget();
     instance_->widget()->setParent(site);
@@ -54,6 +65,7 @@ HostedControl::HostedControl(const Text& classIdentifier) : Control(new QWidget)
 HostedControl::~HostedControl()
 {
     if (instance_) {
+        instance_->setEventHandler(nullptr);
         instance_->setSite(nullptr);
         instance_->destroy();
     }

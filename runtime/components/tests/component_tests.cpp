@@ -380,3 +380,18 @@ TEST(ComponentDescriptor, AFaultyDescriptorIsNamed)
                     type.eventInterface.members = type.defaultInterface.members;
                 }).contains("wrong kind"));
 }
+
+TEST_F(ComponentTest, AnUnusedLibraryIsLetGoAndLoadedAgainWhenNeeded)
+{
+    auto instance = create();
+    const std::weak_ptr<LoadedLibrary> library = LoadedLibrary::load(SAMPLE_LIBRARY);
+    freeUnusedLibraries();
+    EXPECT_FALSE(library.expired()) << "an instance holds it";
+    instance->destroy();
+    freeUnusedLibraries();
+    EXPECT_FALSE(library.expired()) << "so does the handle of a destroyed control";
+    instance.reset();
+    freeUnusedLibraries();
+    EXPECT_TRUE(library.expired());
+    EXPECT_TRUE(create()->isAlive());
+}
