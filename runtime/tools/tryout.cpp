@@ -19,12 +19,12 @@ using components::MemberInfo;
 using components::MemberKind;
 
 // Far beyond any window, and still whole pixels a widget can have.
-constexpr float largestExtent = 100000;
+constexpr int largestExtent = 100000;
 
 Text twips(float value)
 {
     char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
     return QString::fromLatin1(digits, end - digits);
 }
 
@@ -195,7 +195,8 @@ void TryOut::call(CallKind kind)
         addToLog(QStringLiteral("%1 -> error %2: %3").arg(command).arg(result.error).arg(result.errorText));
         return;
     }
-    const bool hasResult = kind == CallKind::PropertyGet || (kind == CallKind::Method && member->result != ValueType::Empty);
+    const bool hasResult =
+        kind == CallKind::PropertyGet || (kind == CallKind::Method && member->result != ValueType::Empty);
     addToLog(QStringLiteral("%1 -> %2").arg(command, hasResult ? result.value.literal() : QStringLiteral("ok")));
     for (std::size_t index = 0; index < values->size(); ++index) {
         if (!((*values)[index] == passed[index]))
@@ -214,12 +215,14 @@ void TryOut::control_Event(const MemberInfo& event, Arguments& values)
 
 void TryOut::resize_Click()
 {
-    const Text command = QStringLiteral("resize %1 %2").arg(extentwidth.text().trimmed(), extentheight.text().trimmed());
+    const Text command =
+        QStringLiteral("resize %1 %2").arg(extentwidth.text().trimmed(), extentheight.text().trimmed());
     const std::optional<float> width = extentOf(extentwidth.text());
     const std::optional<float> height = extentOf(extentheight.text());
     if (!width || !height) {
         addToLog(QStringLiteral("%1 -> not done: a width and a height from 0 to %2 twips")
-                     .arg(command, twips(largestExtent)));
+                     .arg(command)
+                     .arg(largestExtent));
         return;
     }
     extentRequested(*width, *height);
