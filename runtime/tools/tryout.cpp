@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace runtime::tools {
 namespace {
@@ -57,22 +58,24 @@ Text commandOf(CallKind kind)
 TryOut::TryOut(std::shared_ptr<components::Instance> instance, Echo echo)
     : instance_(std::move(instance)), echo_(std::move(echo))
 {
-    design({QStringLiteral("Try %1").arg(instance_->classIdentifier()), 9840, 6960}, {
-        {&classname,      "",              120,  120, 9600,  255, -1},
-        {&stage,          "Control",       120,  480, 4680, 3240, -1},
-        {&extentlabel,    "Extent in twips:", 120, 3870, 1395, 255, -1},
-        {&extentwidth,    "",             1560, 3840,  855,  315, 4},
-        {&extentheight,   "",             2520, 3840,  855,  315, 5},
-        {&resize,         "Resize",       3480, 3810, 1320,  375, 6},
-        {&memberslabel,   "Members:",     4920,  480, 4800,  255, -1},
-        {&members,        "",             4920,  750, 4800, 1680, 0},
-        {&signature,      "",             4920, 2490, 4800,  495, -1},
-        {&argumentslabel, "Arguments:",   4920, 3060, 1095,  255, -1},
-        {&arguments,      "",             6060, 3030, 3660,  315, 1},
-        {&invoke,         "Call",         6060, 3450, 1395,  375, 2},
-        {&write,          "Write",        7560, 3450, 1395,  375, 3},
-        {&loglabel,       "Log:",          120, 4320, 1095,  255, -1},
-        {&log,            "",              120, 4590, 9600, 2250, 7},
+    // Members and log in a fixed-pitch face, so that identifiers and kinds line up.
+    const Font fixedPitch{"Courier New", 8};
+    design({QStringLiteral("Try %1").arg(instance_->classIdentifier()), 11040, 6960}, {
+        {&classname,      "",                  120,  120, 10800,  255, -1},
+        {&stage,          "Control",           120,  480,  4680, 3240, -1},
+        {&extentlabel,    "Extent in twips:",  120, 3870,  1395,  255, -1},
+        {&extentwidth,    "",                 1560, 3840,   855,  315, 4},
+        {&extentheight,   "",                 2520, 3840,   855,  315, 5},
+        {&resize,         "Resize",           3480, 3810,  1320,  375, 6},
+        {&memberslabel,   "Members:",         4920,  480,  6000,  255, -1},
+        {&members,        "",                 4920,  750,  6000, 1680, 0, {.font = fixedPitch}},
+        {&signature,      "",                 4920, 2490,  6000,  495, -1},
+        {&argumentslabel, "Arguments:",       4920, 3060,  1095,  255, -1},
+        {&arguments,      "",                 6060, 3030,  4860,  315, 1},
+        {&invoke,         "Call",             6060, 3450,  1395,  375, 2},
+        {&write,          "Write",            7560, 3450,  1395,  375, 3},
+        {&loglabel,       "Log:",              120, 4320,  1095,  255, -1},
+        {&log,            "",                  120, 4590, 10800, 2250, 7, {.font = fixedPitch}},
     });
 
     members.Click.bind(this, &TryOut::members_Click);
@@ -103,13 +106,11 @@ void TryOut::Form_Load()
     classname.setCaption(QStringLiteral("%1: %2").arg(type.identifier, type.description));
     for (const components::InterfaceInfo* interface : {&type.defaultInterface, &type.eventInterface}) {
         for (const MemberInfo& member : interface->members) {
-            Text kind = components::kindName(member.kind);
-            if (member.kind == MemberKind::Property && member.readOnly)
-                kind = QStringLiteral("property (read-only)");
-            members.addItem(QStringLiteral("%1  %2  %3")
+            const bool readOnly = member.kind == MemberKind::Property && member.readOnly;
+            members.addItem(QStringLiteral("%1  %2  %3%4")
                                 .arg(components::memberIdText(member.id), -8)
-                                .arg(kind, -20)
-                                .arg(memberSignature(member)));
+                                .arg(components::kindName(member.kind), -8)
+                                .arg(memberSignature(member), readOnly ? QStringLiteral(" (read-only)") : QString()));
             memberRows_.push_back(&member);
         }
     }
@@ -265,7 +266,12 @@ int tryControl(const Text& classIdentifier, const std::function<void(const Text&
         error(failure.text());
         return 1;
     }
-    TryOut window(instance, out);
+    // Each line leaves at once, so that a log piped to a file or another program arrives
+    // as the control works, not when the window closes.
+    TryOut window(instance, [&out](const Text& line) {
+        out(line);
+        std::fflush(stdout);
+    });
     window.show();
     return QApplication::exec();
 }
