@@ -9,6 +9,12 @@
 
 #include <gtest/gtest.h>
 
+// Texts in failure messages as the text they are.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 // What the user sees in the control's list, and clicks on it as the user makes them.
 
 inline QListWidget& listWidgetOf(const ulistctrl& control)

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# solvane.ulistctrl in the runtime's try-out window, end to end: register the built
+# library into a user data folder of the test's own, open `controls try` on it, add items
+# by member identifier with real keys (a duplicate among them), click an entry of the
+# control's list with the real mouse, read count, and close the window. The log that the
+# window shows and prints, and the control's entries, are checked as a user sees them.
+source "$SUITE_SOURCE_DIR/tools/e2e.sh"
+controls=$1 solvane=$2
+
+e2e_start_display
+e2e_start_accessibility
+export XDG_DATA_HOME="$E2E_WORK/data"
+folder="$E2E_WORK/program"
+mkdir "$folder"
+"$controls" register "$solvane" >/dev/null || e2e_fail "controls register failed"
+
+cp "$controls" "$folder/"
+(cd "$folder" && exec ./controls try solvane.ulistctrl) >"$E2E_WORK/program.log" 2>"$E2E_WORK/errors.log" &
+E2E_PROGRAM_PID=$!
+window=$(e2e_window "Try solvane.ulistctrl")
+e2e_focus "$window"
+
+# The members list starts on additem; the arguments box takes typed values, Enter calls.
+e2e_click_twips "$window" 7860 3180          # the arguments box
+e2e_type '"Apple"'
+e2e_key Return
+e2e_key ctrl+a
+e2e_type '"Apple"'
+e2e_key Return
+e2e_key ctrl+a
+e2e_type '"apple"'
+e2e_key Return
+e2e_expect_list controls 1 Apple apple        # the control's own list
+
+e2e_click_twips "$window" 840 900            # the control's first entry
+e2e_click_twips "$window" 5700 885           # additem in the members list
+e2e_key Down Down                            # count
+e2e_click_twips "$window" 6757 3637          # Read
+e2e_expect_list controls 3 \
+    'call additem "Apple" -> ok' \
+    'call additem "Apple" -> ok' \
+    'call additem "apple" -> ok' \
+    'event clicked' \
+    'get count -> "2"'
+
+e2e_close_box "$window"
+e2e_expect_exit 0
+e2e_expect_file "$E2E_WORK/program.log" \
+    'call additem "Apple" -> ok\ncall additem "Apple" -> ok\ncall additem "apple" -> ok\nevent clicked\nget count -> "2"\n'
+grep -v '^QStandardPaths: ' "$E2E_WORK/errors.log" | grep -q . && e2e_fail "errors: $(cat "$E2E_WORK/errors.log")"
+echo "controls try solvane.ulistctrl end to end: passed"
