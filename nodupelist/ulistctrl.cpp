@@ -11,8 +11,8 @@ ulistctrl::ulistctrl()
 
 void ulistctrl::additem(Text& str)
 {
-    // QString's == compares the 16-bit code units one by one: no locale, no case, no
-    // trimming, as the hash set's look-up does.
+    // The set compares with QString's ==, code unit by code unit: no locale, no case
+    // folding, no trimming.
     if (held.contains(str))
         return;
     ulist.addItem(str);

@@ -11,20 +11,21 @@
 //
 // Members, for hosts (default interface _ulistctrl, dual; events __ulistctrl):
 //   additem   method, str As String by reference, no result   member identifier 60030004
+//             (by reference as the interface publishes it; additem never changes str)
 //             adds str at the end of the list unless an item equal to it is there; equal
 //             means the same 16-bit characters: "Apple" and "apple" are two items, and so
 //             are "Apple" and "Apple ". A refusal returns normally and shows nothing.
-//             The method leaves str as it was.
 //   selected  read-only property, String                      member identifier 68030001
 //             the text of the selected item; the empty text when none is selected
 //   count     read-only property, String                      member identifier 68030000
 //             the number of items in decimal digits, "0" for an empty list
 //   clicked   event, no arguments                             member identifier 1
 //             raised each time the list raises its click event, that is each time the
-//             user selects an item with the mouse or the keyboard; the host's handler
-//             runs before the click is over
+//             user selects an item with the mouse or the keyboard (a click on the item
+//             already selected selects nothing new and raises nothing); the host's
+//             handler runs before the click is over
 // Items are only ever added, in the order of their first addition; the control has no
-// removal, stores nothing and reads nothing from disk. Its design size is 1470 x 450
+// removal, saves nothing and reads nothing from disk. Its design size is 1470 x 450
 // twips; from the first extent its host gives it, the list covers all of it.
 class ulistctrl : public runtime::UserControl {
 public:
@@ -46,7 +47,8 @@ private:
     void ulist_Click();
 
     // Every text in `ulist`, so that a refusal costs one look-up instead of a walk over
-    // every item, and no 16-bit counter walks a list longer than 32,767 items. It follows
-    // `ulist` exactly: items are only added, and only by additem.
+    // every item, and a list longer than a 16-bit counter can walk (32,767 items) still
+    // refuses duplicates. It follows `ulist` exactly: items are only added, and only by
+    // additem.
     std::unordered_set<Text> held;
 };
