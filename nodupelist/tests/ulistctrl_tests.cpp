@@ -77,14 +77,6 @@ TEST_F(UlistctrlTest, AdditemLeavesTheCallersTextAsItWas)
     EXPECT_EQ(control.count(), "1");
 }
 
-TEST_F(UlistctrlTest, CountIsDecimalText)
-{
-    for (int index = 0; index < 12; ++index)
-        add(QString::number(index % 10) + (index >= 10 ? "x" : ""));
-    EXPECT_EQ(control.count(), "12");
-    EXPECT_EQ(control.ulist.count(), 12);
-}
-
 TEST_F(UlistctrlTest, AVeryLongTextIsKeptWholeAndRefusedWhole)
 {
     const QString huge(1024 * 1024, u'x');
@@ -132,19 +124,6 @@ TEST_F(UlistctrlTest, ClickingAnItemSelectsItAndRaisesClickedEachTime)
     QTest::keyClick(control.ulist.widget(), Qt::Key_Down);
     EXPECT_EQ(control.selected(), "Banana");
     EXPECT_EQ(seen.size(), 4u);
-}
-
-TEST_F(UlistctrlTest, AddingAfterASelectionKeepsItAndRaisesNothing)
-{
-    int clicks = 0;
-    control.clicked.bind([&] { ++clicks; });
-    add("Apple");
-    showAlone(control);
-    clickItem(control, 0);
-    add("Banana");
-    add("Apple");
-    EXPECT_EQ(control.selected(), "Apple");
-    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(UlistctrlTest, TheListKeepsItsDesignSizeUntilTheFirstResizeThenCoversTheControl)
