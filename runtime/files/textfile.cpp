@@ -101,7 +101,10 @@ void OutputFile::writeLine(const Text& line)
 void OutputFile::close()
 {
     std::unique_ptr<QFileDevice> file = std::move(target_->file);
-    const bool written = target_->replacesTarget ? static_cast<QSaveFile*>(file.get())->commit() : file->flush();
+    // QSaveFile::commit() can report success after a final write that only partly went
+    // through (a full disk), so the buffered lines are flushed and checked first.
+    const bool flushed = file->flush();
+    const bool written = flushed && (!target_->replacesTarget || static_cast<QSaveFile*>(file.get())->commit());
     if (!written || file->error() != QFileDevice::NoError)
         raiseFileError(numberFor(file->error()), QStringLiteral("write"), path_, file->errorString());
 }

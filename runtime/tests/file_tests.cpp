@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 class TextFiles : public ::testing::Test {
@@ -99,6 +102,31 @@ TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
     runtime::AppendFile append(path("full.txt"));
     EXPECT_THROW(append.writeLine("x"), runtime::RuntimeError);
     EXPECT_TRUE(QFileInfo(path("full.txt")).isSymLink());
+}
+
+// A disk that fills up while the lines are written, as a file-size limit makes it.
+TEST_F(TextFiles, ADiskFullHalfwayKeepsThePreviousFile)
+{
+    write("out.txt", "previous\r\n");
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool raised = false;
+    try {
+        runtime::OutputFile file(path("out.txt"));
+        for (int line = 0; line < 1000; ++line)
+            file.writeLine("a line of names that will not all fit");
+        file.close();
+    } catch (const runtime::RuntimeError&) {
+        raised = true;
+    }
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(read("out.txt"), "previous\r\n");
 }
 
 TEST_F(TextFiles, AppendCreatesTheFileAndAddsWholeLines)
