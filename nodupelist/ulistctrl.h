@@ -20,10 +20,10 @@
 //   count     read-only property, String                      member identifier 68030000
 //             the number of items in decimal digits, "0" for an empty list
 //   clicked   event, no arguments                             member identifier 1
-//             raised each time the list raises its click event, that is each time the
-//             user selects an item with the mouse or the keyboard (a click on the item
-//             already selected selects nothing new and raises nothing); the host's
-//             handler runs before the click is over
+//             raised each time the list raises its click event: for every click on an
+//             item, the selected one included, and each time the user moves the
+//             selection with the keyboard; the host's handler runs before the click
+//             is over
 // Items are only ever added, in the order of their first addition; the control has no
 // removal, saves nothing and reads nothing from disk. Its design size is 1470 x 450
 // twips; from the first extent its host gives it, the list covers all of it.

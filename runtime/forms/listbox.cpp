@@ -3,10 +3,33 @@
 #include "runtime/base/error.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
 
 namespace runtime {
+namespace {
 
-ListBox::ListBox(Selection selection, Order order) : Control(new QListWidget), order_(order)
+// A list widget that knows whether a mouse button is down on it: a selection that
+// changes meanwhile is part of a click, which is told once, when the click completes.
+class ListWidget : public QListWidget {
+public:
+    bool pointerDown = false;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        pointerDown = true;
+        QListWidget::mousePressEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        pointerDown = false;
+        QListWidget::mouseReleaseEvent(event);
+    }
+};
+
+}  // namespace
+
+ListBox::ListBox(Selection selection, Order order) : Control(new ListWidget), order_(order)
 {
     // Rows of one height spanning the list, as list boxes have them: the list then need
     // not measure every entry's text, and a file of 30,000 lines shows at once.
@@ -14,8 +37,9 @@ ListBox::ListBox(Selection selection, Order order) : Control(new QListWidget), o
     list()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list()->setSelectionMode(selection == Selection::Multiple ? QAbstractItemView::MultiSelection
                                                               : QAbstractItemView::SingleSelection);
+    QObject::connect(list(), &QListWidget::itemClicked, [this] { Click.raise(); });
     QObject::connect(list(), &QListWidget::itemSelectionChanged, [this] {
-        if (!changingByProgram_)
+        if (!changingByProgram_ && !static_cast<ListWidget*>(list())->pointerDown)
             Click.raise();
     });
     QObject::connect(list(), &QListWidget::itemDoubleClicked, [this] { DblClick.raise(); });

@@ -15,8 +15,9 @@ namespace runtime {
 // Every entry is one row, as tall as the others and as wide as the list; a longer text
 // is cut short with an ellipsis, and the list never scrolls sideways.
 //
-// Click is raised when the user changes the selection, by mouse or keyboard; DblClick
-// when the user double-clicks an entry. Changes made by the program raise neither.
+// Click is raised for every click on an entry, the selected one included, and when the
+// user moves the selection with the keyboard; DblClick when the user double-clicks an
+// entry (its first click is a Click). Changes made by the program raise neither.
 class ListBox : public Control {
 public:
     enum class Selection { Single, Multiple };

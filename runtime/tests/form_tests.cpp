@@ -150,10 +150,15 @@ TEST_F(Forms, ListEntriesCarryNumbersAndClickFollowsTheUser)
     EXPECT_EQ(sample.clicks, 1);
     EXPECT_EQ(sample.names.currentIndex(), 1);
     EXPECT_EQ(sample.names.text(), "Alice");
+    clickEntry(sample.names, 1);  // the selected entry again: a click all the same
+    EXPECT_EQ(sample.clicks, 2);
+    QTest::keyClick(sample.names.widget(), Qt::Key_Down);
+    EXPECT_EQ(sample.clicks, 3);
+    EXPECT_EQ(sample.names.text(), "Bob");
 
     sample.names.setCurrentIndex(0);  // by the program: no Click
     sample.names.removeItem(0);
-    EXPECT_EQ(sample.clicks, 1);
+    EXPECT_EQ(sample.clicks, 3);
     EXPECT_EQ(sample.names.currentIndex(), -1);
     EXPECT_EQ(sample.names.count(), 2);
     EXPECT_THROW(sample.names.item(2), runtime::RuntimeError);
