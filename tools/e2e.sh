@@ -268,6 +268,8 @@ e2e_expect_list() {
     local program=$1 wanted=$2 attempt
     shift 2
     local -a expected=("$@") actual=()
+    # Looked up afresh for each check: a window loaded again has lists of its own.
+    unset 'E2E_LIST_OBJECTS["$program $wanted"]'
     e2e_list_object "$program" "$wanted" >/dev/null
     for attempt in $(seq 50); do
         mapfile -t actual < <(e2e_list_entries "$program" "$wanted")

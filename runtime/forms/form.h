@@ -98,8 +98,10 @@ public:
 
     Window& operator*()
     {
-        if (!window_ || window_->isUnloaded())
+        if (!window_ || window_->isUnloaded()) {
+            window_.reset();  // the unloaded window is gone before its successor loads
             window_ = create_();
+        }
         return *window_;
     }
     Window* operator->() { return &**this; }
