@@ -1,8 +1,10 @@
-#include "currentfolder.h"
 #include "form1.h"
 
 #include "runtime/testing/testing.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,9 +16,35 @@ using namespace runtime;
 
 namespace {
 
+// A temporary folder that is current for the life of the object.
+class CurrentFolder {
+public:
+    CurrentFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~CurrentFolder() { QDir::setCurrent(previous_); }
+
+    QString path() const { return folder_.path(); }
+    void addFile(const QString& name) const { QFile(folder_.filePath(name)).open(QIODevice::WriteOnly); }
+    void addFolder(const QString& name) const { QDir(folder_.path()).mkdir(name); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+// What the chooser must show, found without its search: the visible ordinary "*.dt"
+// files of `folder`, in the file system's order.
+QStringList dataFilesAsListed(const QString& folder)
+{
+    QStringList names;
+    QDirIterator files(folder, {QStringLiteral("*.dt")}, QDir::Files | QDir::CaseSensitive);
+    while (files.hasNext())
+        names << files.nextFileInfo().fileName();
+    return names;
+}
+
 class ChooserWindow : public ::testing::Test {
 protected:
-    // Creates and shows the window once the test has prepared its folder.
+    // Created and shown once the test has prepared its folder.
     Form1& window()
     {
         if (!form) {
@@ -38,30 +66,31 @@ protected:
     std::unique_ptr<Form1> form;
 };
 
-TEST(DataFilePattern, AddsTheSeparatorWhateverTheFolderEndsWith)
-{
-    EXPECT_EQ(dataFilePattern("/home/ann"), "/home/ann/*.dt");
-    EXPECT_EQ(dataFilePattern("/"), "//*.dt");
-    EXPECT_EQ(dataFilePattern("/home/ann/"), "/home/ann//*.dt");
-}
-
 struct FolderCase {
     const char* name;
     QStringList files;
     QStringList folders;
-    QStringList listed;  // in any order; the order itself is the file system's
+    QStringList listed;  // sorted; the order shown is the file system's
 };
 
-// Names the row in test output instead of dumping its bytes.
-void PrintTo(const FolderCase& row, std::ostream* out)
+void PrintTo(const FolderCase& row, std::ostream* out) { *out << row.name; }
+
+QStringList numberedFiles(int count)
 {
-    *out << row.name;
+    QStringList names;
+    for (int number = 0; number < count; ++number)
+        names << QString("file%1.dt").arg(number, 3, 10, QChar('0'));
+    return names;
 }
 
 class ChooserListing : public ChooserWindow, public ::testing::WithParamInterface<FolderCase> {};
 
+// A data file in the program folder must not be listed: only the current folder counts.
 TEST_P(ChooserListing, ListsTheDataFilesOfTheCurrentFolderInSearchOrder)
 {
+    QTemporaryDir programFolder;
+    QFile(programFolder.filePath("own.dt")).open(QIODevice::WriteOnly);
+    runtime::testing::setProgramFolder(programFolder.path());
     CurrentFolder current;
     for (const QString& name : GetParam().files)
         current.addFile(name);
@@ -69,11 +98,11 @@ TEST_P(ChooserListing, ListsTheDataFilesOfTheCurrentFolderInSearchOrder)
         current.addFolder(name);
 
     const QStringList shown = entries();
+    runtime::testing::setProgramFolder({});
     EXPECT_EQ(shown, dataFilesAsListed(current.path()));
     QStringList sorted = shown;
     sorted.sort();
     EXPECT_EQ(sorted, GetParam().listed);
-    EXPECT_EQ(window().Label1.caption(), "File Choices");
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -83,32 +112,9 @@ INSTANTIATE_TEST_SUITE_P(Folders, ChooserListing, ::testing::Values(
     FolderCase{"DataFilesAmongOthers",
                {"grades.dt", "notes.txt", ".hidden.dt", "café.dt", "two words.dt", ".dt", "x.dt.old"},
                {"x.dt", "sub"},
-               {"café.dt", "grades.dt", "two words.dt"}}),
+               {"café.dt", "grades.dt", "two words.dt"}},
+    FolderCase{"FiveHundredFiles", numberedFiles(500), {}, numberedFiles(500)}),
     [](const ::testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
-
-TEST_F(ChooserWindow, ListsManyFilesAllInSearchOrder)
-{
-    CurrentFolder current;
-    QStringList names;
-    for (int number = 0; number < 500; ++number) {
-        names << QString("file%1.dt").arg(number, 3, 10, QChar('0'));
-        current.addFile(names.back());
-    }
-    const QStringList shown = entries();
-    ASSERT_EQ(shown.size(), 500);
-    EXPECT_EQ(shown, dataFilesAsListed(current.path()));
-}
-
-TEST_F(ChooserWindow, TheProgramFolderPlaysNoPart)
-{
-    QTemporaryDir programFolder;
-    QFile(programFolder.filePath("own.dt")).open(QIODevice::WriteOnly);
-    runtime::testing::setProgramFolder(programFolder.path());
-    CurrentFolder current;
-    current.addFile("current.dt");
-    EXPECT_EQ(entries(), QStringList{"current.dt"});
-    runtime::testing::setProgramFolder({});
-}
 
 TEST_F(ChooserWindow, ListsOnceWhenItOpens)
 {
@@ -121,7 +127,8 @@ TEST_F(ChooserWindow, ListsOnceWhenItOpens)
     EXPECT_EQ(entries(), QStringList{"first.dt"});
 }
 
-TEST_F(ChooserWindow, SearchesTheRootThroughTheDoubleSeparator)
+// The pattern of the root is "//*.dt", which must still search the root.
+TEST_F(ChooserWindow, SearchesTheRoot)
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent("/");
@@ -131,19 +138,34 @@ TEST_F(ChooserWindow, SearchesTheRootThroughTheDoubleSeparator)
     EXPECT_EQ(shown, dataFilesAsListed("/"));
 }
 
-TEST_F(ChooserWindow, ACurrentFolderDeletedWhileCurrentGetsAMessageAndAnEmptyList)
+// A current folder deleted while current, or one whose names cannot be read: a message
+// that says which, and the window opens with an empty list.
+TEST_F(ChooserWindow, ACurrentFolderThatCannotBeSearchedGetsAMessageAndAnEmptyList)
 {
+    const auto expectMessage = [&](const QString& naming) {
+        ASSERT_EQ(messages.shown().size(), 1u) << naming.toStdString();
+        EXPECT_TRUE(messages.shown()[0].text.contains(naming)) << messages.shown()[0].text.toStdString();
+        EXPECT_EQ(messages.shown()[0].style.icon, Icon::Critical);
+        EXPECT_EQ(window().List1.count(), 0);
+        EXPECT_TRUE(window().isVisible());
+        messages.forget();
+        form.reset();
+    };
     {
         CurrentFolder current;
         current.addFile("gone.dt");
         QDir(current.path()).removeRecursively();
         window();
     }
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.shown()[0].text.contains("current folder")) << messages.shown()[0].text.toStdString();
-    EXPECT_EQ(messages.shown()[0].style.icon, Icon::Critical);
-    EXPECT_EQ(window().List1.count(), 0);
-    EXPECT_TRUE(window().isVisible());
+    expectMessage("current folder");
+
+    CurrentFolder current;
+    current.addFile("secret.dt");
+    // Still enterable, so it stays current, but its names cannot be read.
+    QFile::setPermissions(current.path(), QFile::ExeOwner | QFile::WriteOwner);
+    window();
+    QFile::setPermissions(current.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    expectMessage(current.path());
 }
 
 }  // namespace

@@ -1,30 +1,37 @@
 #include "pellix.h"
-#include "programfolder.h"
 
 #include "runtime/testing/testing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
+#include <vector>
 
 using namespace runtime;
 
 namespace {
 
+// The window reads "pellix.txt" from a program folder of the test's own.
 class ViewerWindow : public ::testing::Test {
 protected:
-    // Creates and shows the window reading "pellix.txt" as the test has written it.
-    pellix& window(const QByteArray& fileContents)
+    ViewerWindow() { runtime::testing::setProgramFolder(folder.path()); }
+    ~ViewerWindow() override { runtime::testing::setProgramFolder({}); }
+
+    void write(const QByteArray& bytes) const
     {
-        folder.write("pellix.txt", fileContents);
-        return window();
+        QFile out(file);
+        out.open(QIODevice::WriteOnly);
+        out.write(bytes);
     }
 
+    // Created and shown once the test has prepared the file.
     pellix& window()
     {
         if (!form) {
@@ -42,39 +49,8 @@ protected:
         return texts;
     }
 
-    static QListWidget* widgetOf(ListBox& list) { return static_cast<QListWidget*>(list.widget()); }
-
-    static QPoint centreOf(ListBox& list, int index)
-    {
-        QListWidget* widget = widgetOf(list);
-        widget->scrollToItem(widget->item(index));
-        return widget->visualItemRect(widget->item(index)).center();
-    }
-
-    static void click(ListBox& list, int index)
-    {
-        QTest::mouseClick(widgetOf(list)->viewport(), Qt::LeftButton, {}, centreOf(list, index));
-    }
-
-    static void doubleClick(ListBox& list, int index)
-    {
-        const QPoint point = centreOf(list, index);
-        // As the window system delivers it: a click, then a second press as double-click.
-        QWidget* viewport = widgetOf(list)->viewport();
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, point);
-        QTest::mouseDClick(viewport, Qt::LeftButton, {}, point);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, point);
-    }
-
-    void pressMove() { QTest::mouseClick(window().Command1.widget(), Qt::LeftButton); }
-
-    void expectLists(const QStringList& left, const QStringList& right)
-    {
-        EXPECT_EQ(entries(window().List1), left);
-        EXPECT_EQ(entries(window().List2), right);
-    }
-
-    ProgramFolder folder;
+    QTemporaryDir folder;
+    const QString file = folder.filePath("pellix.txt");
     runtime::testing::ScriptedMessages messages;
     runtime::testing::CaughtProgramEnd programEnd;
     std::unique_ptr<pellix> form;
@@ -86,18 +62,15 @@ struct LoadCase {
     QStringList entries;
 };
 
-// Names the row in test output instead of dumping its bytes.
-void PrintTo(const LoadCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const LoadCase& row, std::ostream* out) { *out << row.name; }
 
 class ViewerLoading : public ViewerWindow, public ::testing::WithParamInterface<LoadCase> {};
 
 TEST_P(ViewerLoading, FillsTheLeftListLineByLine)
 {
-    window(GetParam().contents);
-    expectLists(GetParam().entries, {});
+    write(GetParam().contents);
+    EXPECT_EQ(entries(window().List1), GetParam().entries);
+    EXPECT_EQ(window().List2.count(), 0);
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -108,111 +81,111 @@ INSTANTIATE_TEST_SUITE_P(Files, ViewerLoading, ::testing::Values(
     LoadCase{"EmptyFile", "", {}},
     LoadCase{"SpacesKept", "  two words \r\n", {"  two words "}},
     LoadCase{"NulByteKept", QByteArray("a\0b\r\n", 5), {QString("a") + QChar(0) + "b"}},
-    LoadCase{"InvalidUtf8KeptAsEscapes", "caf\xe9\r\n", {QString("caf") + QChar(0xDCE9)}}),
+    LoadCase{"InvalidUtf8KeptAsEscapes", "caf\xe9\r\n", {QString("caf") + QChar(0xDCE9)}},
+    LoadCase{"AHugeLineIsOneEntry", QByteArray(1 << 20, 'x') + "\r\nend\r\n", {QString(1 << 20, 'x'), "end"}}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ViewerWindow, AHugeLineIsOneEntry)
+// Missing, a folder in its place, unreadable: named in the message, the lists stay
+// empty, and the file is left as it was.
+TEST_F(ViewerWindow, AFileThatCannotBeReadIsNamedAndLeftAsItWas)
 {
-    const QByteArray huge(1 << 20, 'x');
-    window(huge + "\r\nend\r\n");
-    ASSERT_EQ(window().List1.count(), 2);
-    EXPECT_EQ(window().List1.item(0).size(), 1 << 20);
-    EXPECT_EQ(window().List1.item(1), "end");
+    const auto expectNamed = [&](const char* fault) {
+        messages.forget();
+        form.reset();
+        window();
+        ASSERT_EQ(messages.shown().size(), 1u) << fault;
+        EXPECT_TRUE(messages.shown()[0].text.contains(file)) << messages.shown()[0].text.toStdString();
+        EXPECT_EQ(messages.shown()[0].title, "tests");
+        EXPECT_EQ(window().List1.count() + window().List2.count(), 0);
+        EXPECT_TRUE(window().isVisible());
+    };
+    expectNamed("missing");
+    QDir().mkdir(file);
+    expectNamed("a folder in its place");
+    QDir().rmdir(file);
+    write("alpha\r\n");
+    QFile::setPermissions(file, QFile::WriteOwner);
+    expectNamed("unreadable");
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    QFile contents(file);
+    ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
+    EXPECT_EQ(contents.readAll(), "alpha\r\n");
 }
 
-TEST_F(ViewerWindow, AMissingFileIsNamedAndTheListsStayEmpty)
-{
-    window();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.shown()[0].text.contains(folder.path("pellix.txt"))) << messages.shown()[0].text.toStdString();
-    EXPECT_EQ(messages.shown()[0].title, "tests");
-    expectLists({}, {});
-    EXPECT_TRUE(window().isVisible());
-}
+enum class Action { ClickLeft, DoubleClickLeft, ClickRight, PressMove };
 
-TEST_F(ViewerWindow, AFolderInPlaceOfTheFileIsNamed)
-{
-    QDir().mkdir(folder.path("pellix.txt"));
-    window();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.shown()[0].text.contains(folder.path("pellix.txt")));
-    expectLists({}, {});
-}
+struct Step {
+    Action action;
+    int index = 0;
+};
 
-TEST_F(ViewerWindow, DoubleClickInTheLeftListMovesTheEntryToTheEndOfTheRight)
-{
-    window("alpha\r\nbeta\r\ngamma\r\n");
-    doubleClick(window().List1, 1);
-    expectLists({"alpha", "gamma"}, {"beta"});
-    EXPECT_EQ(window().List1.currentIndex(), -1);
-    doubleClick(window().List1, 1);
-    expectLists({"alpha"}, {"beta", "gamma"});
-}
+struct MoveCase {
+    const char* name;
+    QByteArray contents;
+    std::vector<Step> steps;
+    QStringList left, right;
+    int leftCurrent, rightCurrent;  // -1: no selection
+};
 
-TEST_F(ViewerWindow, ASingleClickInTheLeftListOnlySelects)
-{
-    window("alpha\r\nbeta\r\n");
-    click(window().List1, 0);
-    expectLists({"alpha", "beta"}, {});
-    EXPECT_EQ(window().List1.currentIndex(), 0);
-    pressMove();
-    expectLists({"beta"}, {"alpha"});
-    EXPECT_EQ(window().List1.currentIndex(), -1);
-    EXPECT_EQ(window().List2.currentIndex(), -1);
-}
+void PrintTo(const MoveCase& row, std::ostream* out) { *out << row.name; }
 
-TEST_F(ViewerWindow, AClickInTheRightListMovesTheEntryBackAtOnce)
-{
-    window("alpha\r\nbeta\r\ngamma\r\n");
-    doubleClick(window().List1, 0);
-    doubleClick(window().List1, 0);
-    expectLists({"gamma"}, {"alpha", "beta"});
-    click(window().List2, 0);
-    expectLists({"gamma", "alpha"}, {"beta"});
-    EXPECT_EQ(window().List2.currentIndex(), -1);
-    EXPECT_EQ(window().List1.currentIndex(), -1);
-}
+class ViewerMoves : public ViewerWindow, public ::testing::WithParamInterface<MoveCase> {
+protected:
+    // Real mouse input on the entry; a double-click as the window system delivers it:
+    // a click, then a second press as double-click.
+    void perform(const Step& step)
+    {
+        if (step.action == Action::PressMove) {
+            QTest::mouseClick(window().Command1.widget(), Qt::LeftButton);
+            return;
+        }
+        auto* widget = static_cast<QListWidget*>(
+            (step.action == Action::ClickRight ? window().List2 : window().List1).widget());
+        widget->scrollToItem(widget->item(step.index));
+        const QPoint point = widget->visualItemRect(widget->item(step.index)).center();
+        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, point);
+        if (step.action == Action::DoubleClickLeft) {
+            QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, point);
+            QTest::mouseRelease(widget->viewport(), Qt::LeftButton, {}, point);
+        }
+    }
+};
 
-TEST_F(ViewerWindow, TheReceivingListKeepsItsSelection)
+TEST_P(ViewerMoves, MovesOneEntryOnlyWhenOneListHasASelection)
 {
-    window("alpha\r\nbeta\r\n");
-    doubleClick(window().List1, 0);
-    click(window().List1, 0);  // "beta" selected on the left
-    expectLists({"beta"}, {"alpha"});
-    ASSERT_EQ(window().List1.currentIndex(), 0);
-    // "alpha" on the right cannot move back while the left has a selection, and
-    // "beta" cannot move while the right has one: both stay as they are.
-    click(window().List2, 0);
-    pressMove();
-    doubleClick(window().List1, 0);
-    expectLists({"beta"}, {"alpha"});
-    EXPECT_EQ(window().List1.currentIndex(), 0);
-    EXPECT_EQ(window().List2.currentIndex(), 0);
-}
-
-TEST_F(ViewerWindow, WithNoSelectionTheButtonDoesNothing)
-{
-    window("alpha\r\nbeta\r\n");
-    pressMove();
-    expectLists({"alpha", "beta"}, {});
+    write(GetParam().contents);
+    for (const Step& step : GetParam().steps)
+        perform(step);
+    EXPECT_EQ(entries(window().List1), GetParam().left);
+    EXPECT_EQ(entries(window().List2), GetParam().right);
+    EXPECT_EQ(window().List1.currentIndex(), GetParam().leftCurrent);
+    EXPECT_EQ(window().List2.currentIndex(), GetParam().rightCurrent);
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(ViewerWindow, EqualTextsMoveOneAtATimeByPosition)
-{
-    window("same\r\nother\r\nsame\r\nsame\r\n");
-    doubleClick(window().List1, 2);
-    expectLists({"same", "other", "same"}, {"same"});
-    click(window().List1, 0);
-    pressMove();
-    expectLists({"other", "same"}, {"same", "same"});
-    click(window().List2, 1);
-    expectLists({"other", "same", "same"}, {"same"});
-}
+using enum Action;
+INSTANTIATE_TEST_SUITE_P(Clicks, ViewerMoves, ::testing::Values(
+    MoveCase{"ADoubleClickLeftMovesToTheEndOfTheRight", "alpha\r\nbeta\r\ngamma\r\n",
+             {{DoubleClickLeft, 1}, {DoubleClickLeft, 1}}, {"alpha"}, {"beta", "gamma"}, -1, -1},
+    MoveCase{"ASingleClickLeftOnlySelects", "alpha\r\nbeta\r\n", {{ClickLeft, 0}}, {"alpha", "beta"}, {}, 0, -1},
+    MoveCase{"TheButtonMovesTheSelection", "alpha\r\nbeta\r\n",
+             {{ClickLeft, 0}, {PressMove}}, {"beta"}, {"alpha"}, -1, -1},
+    MoveCase{"WithoutASelectionTheButtonDoesNothing", "alpha\r\nbeta\r\n", {{PressMove}}, {"alpha", "beta"}, {}, -1, -1},
+    MoveCase{"AClickRightMovesBackAtOnce", "alpha\r\nbeta\r\ngamma\r\n",
+             {{DoubleClickLeft, 0}, {DoubleClickLeft, 0}, {ClickRight, 0}}, {"gamma", "alpha"}, {"beta"}, -1, -1},
+    // With a selection on both sides neither a click on the right, the button nor a
+    // double-click on the left moves anything, and both selections stay.
+    MoveCase{"ASelectionInBothListsMovesNothing", "alpha\r\nbeta\r\n",
+             {{DoubleClickLeft, 0}, {ClickLeft, 0}, {ClickRight, 0}, {PressMove}, {DoubleClickLeft, 0}},
+             {"beta"}, {"alpha"}, 0, 0},
+    MoveCase{"EqualTextsMoveOneAtATimeByPosition", "same\r\nother\r\nsame\r\nsame\r\n",
+             {{DoubleClickLeft, 2}, {ClickLeft, 0}, {PressMove}, {ClickRight, 1}},
+             {"other", "same", "same"}, {"same"}, -1, -1}),
+    [](const ::testing::TestParamInfo<MoveCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ViewerWindow, ExitEndsAtOnce)
 {
-    window("alpha\r\n");
+    write("alpha\r\n");
     QTest::mouseClick(window().Command2.widget(), Qt::LeftButton);
     EXPECT_TRUE(programEnd.ended());
     EXPECT_TRUE(messages.shown().empty());
