@@ -9,17 +9,9 @@
 
 #include <gtest/gtest.h>
 
-// Texts in failure messages as the text they are.
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-
-// What the user sees in the control's list, and clicks on it as the user makes them.
-
-inline QListWidget& listWidgetOf(const ulistctrl& control)
-{
-    return *static_cast<QListWidget*>(control.ulist.widget());
 }
 
 inline QStringList itemsOf(const ulistctrl& control)
@@ -33,7 +25,7 @@ inline QStringList itemsOf(const ulistctrl& control)
 // A left-button click in the middle of the row of item `index`, as the mouse makes it.
 inline void clickItem(const ulistctrl& control, int index)
 {
-    QListWidget& list = listWidgetOf(control);
+    QListWidget& list = *static_cast<QListWidget*>(control.ulist.widget());
     QListWidgetItem* item = list.item(index);
     ASSERT_NE(item, nullptr) << "no item " << index;
     list.scrollToItem(item);
