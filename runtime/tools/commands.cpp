@@ -5,6 +5,7 @@
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
 #include "runtime/components/versionblock.h"
+#include "runtime/tools/notation.h"
 #include "runtime/tools/script.h"
 #include "runtime/tools/tryout.h"
 
@@ -164,22 +165,6 @@ Text flagsText(unsigned flags)
     return names.join(QStringLiteral(", "));
 }
 
-Text signature(const components::MemberInfo& member)
-{
-    QStringList parameters;
-    for (const components::ParameterInfo& parameter : member.parameters) {
-        parameters.append(QStringLiteral("%1%2 As %3")
-                              .arg(parameter.byReference ? QStringLiteral("ByRef ") : QString(), parameter.name,
-                                   typeName(parameter.type)));
-    }
-    Text text = member.name;
-    if (member.kind != components::MemberKind::Property)
-        text += u'(' + parameters.join(QStringLiteral(", ")) + u')';
-    if (member.result != ValueType::Empty)
-        text += QStringLiteral(" As ") + typeName(member.result);
-    return text;
-}
-
 void describeInterface(const components::InterfaceInfo& interface, const Text& role, const Output& output)
 {
     output.out(QStringLiteral("%1 %2 %3 (%4)").arg(role, interface.name, interface.id.toString(), flagsText(interface.flags)));
@@ -187,7 +172,7 @@ void describeInterface(const components::InterfaceInfo& interface, const Text& r
         Text kind = components::kindName(member.kind);
         if (member.kind == components::MemberKind::Property && member.readOnly)
             kind = QStringLiteral("property (read-only)");
-        output.out(QStringLiteral("  %1  %2  %3").arg(components::memberIdText(member.id), -8).arg(kind, -20).arg(signature(member)));
+        output.out(QStringLiteral("  %1  %2  %3").arg(components::memberIdText(member.id), -8).arg(kind, -20).arg(memberSignature(member)));
         if (!member.description.isEmpty())
             output.out(QStringLiteral("            %1").arg(member.description));
     }

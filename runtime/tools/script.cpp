@@ -7,6 +7,7 @@
 #include "runtime/forms/label.h"
 #include "runtime/forms/textbox.h"
 #include "runtime/testing/testing.h"
+#include "runtime/tools/notation.h"
 
 #include <QApplication>
 #include <QFile>
@@ -73,31 +74,6 @@ std::optional<QStringList> wordsOf(const Text& line, Text& fault)
         words.append(word);
     }
     return words;
-}
-
-std::optional<Variant> valueOf(const Text& word)
-{
-    if (word.size() >= 2 && word.startsWith(u'"') && word.endsWith(u'"'))
-        return Variant(word.mid(1, word.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\"")));
-    if (word == QStringLiteral("True"))
-        return Variant(true);
-    if (word == QStringLiteral("False"))
-        return Variant(false);
-    if (word == QStringLiteral("Empty"))
-        return Variant();
-    bool isNumber = false;
-    if (word.endsWith(u'%')) {
-        const int value = word.chopped(1).toInt(&isNumber);
-        if (isNumber && value >= -32768 && value <= 32767)
-            return Variant(static_cast<std::int16_t>(value));
-        return std::nullopt;
-    }
-    if (!word.contains(u'.') && !word.contains(u'e') && !word.contains(u'E')) {
-        const std::int32_t value = word.toInt(&isNumber);
-        return isNumber ? std::optional<Variant>(Variant(value)) : std::nullopt;
-    }
-    const double value = word.toDouble(&isNumber);
-    return isNumber ? std::optional<Variant>(Variant(value)) : std::nullopt;
 }
 
 }  // namespace
@@ -193,13 +169,12 @@ struct ScriptRunner::Host : components::Site {
         const std::optional<MemberId> id = memberOf(words[1]);
         if (!id)
             return;
-        Arguments arguments;
-        for (const Text& word : words.mid(2)) {
-            const std::optional<Variant> value = valueOf(word);
-            if (!value)
-                return fault(QStringLiteral("%1 is no value (\"text\", 12, 12%, 1.5, True, False or Empty)").arg(word));
-            arguments.push_back(*value);
-        }
+        // The words keep their quotes, so the arguments read back as they were typed.
+        Text valueFault;
+        const std::optional<Arguments> typed = argumentsOf(words.mid(2).join(u' '), valueFault);
+        if (!typed)
+            return fault(valueFault);
+        Arguments arguments = *typed;
         const Arguments passed = arguments;
         const CallResult result = instance->invoke(*id, kind, arguments);
         const components::MemberInfo* member = components::findMember(instance->typeInfo(), *id);
