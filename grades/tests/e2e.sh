@@ -5,8 +5,7 @@
 source "$SUITE_SOURCE_DIR/tools/e2e.sh"
 grades=$1
 
-# Waits until the clipboard holds a text with this line (Ctrl+C copies a list's current
-# entry and a combo box's selected text).
+# Waits until the clipboard holds a text with this line.
 expect_clipboard_line() {
     local wanted=$1 attempt held=""
     for attempt in $(seq 50); do
@@ -17,8 +16,7 @@ expect_clipboard_line() {
     e2e_fail "the clipboard holds \"$held\", not a line \"$wanted\""
 }
 
-# Waits until the program's window with this title shows a control with exactly this
-# text, read through the accessibility bus.
+# Waits until the program's window with this title shows a control with exactly this text.
 expect_window_text() {
     local program=$1 title=$2 wanted=$3 attempt bus path
     for attempt in $(seq 25); do
@@ -37,18 +35,17 @@ expect_window_text() {
 }
 
 expect_school_file() {
-    local expected=$1 attempt
+    local attempt
     for attempt in $(seq 50); do
-        cmp -s "$folder/schools.dt" <(printf "$expected") && return 0
+        cmp -s "$folder/schools.dt" <(printf "$1") && return 0
         sleep 0.1
     done
-    e2e_expect_file "$folder/schools.dt" "$expected"
+    e2e_expect_file "$folder/schools.dt" "$1"
 }
 
 e2e_start_display
 e2e_start_accessibility
-folder="$E2E_WORK/program"
-mkdir "$folder"
+folder="$E2E_WORK/program" && mkdir "$folder"
 printf 'Old School;EE;East\r\n' >"$folder/schools.dt"
 e2e_start_program "$grades" "$folder"
 

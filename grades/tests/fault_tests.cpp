@@ -23,9 +23,12 @@ protected:
         messages.forget();
         window.done.press();
         EXPECT_EQ(shownTexts().value(0), "schstr is :Acme;CS;North:");
-        if (messages.shown().size() != 2)
-            return "<no failure message>";
+        if (messages.shown().size() != 2) {
+            ADD_FAILURE() << "no failure message";
+            return {};
+        }
         EXPECT_EQ(messages.shown()[1].style.icon, runtime::Icon::Exclamation);
+        EXPECT_TRUE(messages.shown()[1].text.startsWith("The school was not saved.\n\n"));
         return messages.shown()[1].text;
     }
 };
@@ -37,10 +40,7 @@ struct StatusRow {
     const char* status;
 };
 
-void PrintTo(const StatusRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const StatusRow& row, std::ostream* out) { *out << row.name; }
 
 class StatusLines : public Faults, public ::testing::WithParamInterface<StatusRow> {};
 
@@ -64,16 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Faults, StatusLines, ::testing::Values(
               "Only the first 11 schools were read\nLine 13 skipped: fewer than 3 fields"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(Faults, TheTwelfthSchoolLandsNowhere)
-{
-    writeFile("schools.dt", schoolLines(12));
-    newform& window = fileNew();
-    EXPECT_EQ(window.schoollist.item(10), "School 11");
-    EXPECT_EQ(app->data.schools.back().sname, "School 11");
-    for (const schoolrec& school : app->data.schools)
-        EXPECT_NE(school.sname, "School 12");
-}
-
 TEST_F(Faults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
 {
     writeFile("schools.dt", "A;CS;N\r\n");
@@ -91,9 +81,7 @@ TEST_F(Faults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
 TEST_F(Faults, AFolderWithoutWriteAccessKeepsTheSchoolUnsavedAndSaysSo)
 {
     ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const QString message = addSchool();
-    EXPECT_TRUE(message.startsWith("The school was not saved.\n\n")) << message.toStdString();
-    EXPECT_TRUE(message.contains(path("schools.dt"))) << message.toStdString();
+    EXPECT_TRUE(addSchool().contains(path("schools.dt")));
     EXPECT_FALSE(QFile::exists(path("schools.dt")));
 }
 
@@ -101,15 +89,14 @@ TEST_F(Faults, AReadOnlySchoolFileKeepsItsLines)
 {
     writeFile("schools.dt", "Old;EE;East\r\n");
     ASSERT_TRUE(QFile::setPermissions(path("schools.dt"), QFile::ReadOwner));
-    EXPECT_TRUE(addSchool().startsWith("The school was not saved."));
+    addSchool();
     EXPECT_EQ(readFile("schools.dt"), "Old;EE;East\r\n");
 }
 
 TEST_F(Faults, AFullDiskKeepsTheSchoolUnsavedAndSaysSo)
 {
     ASSERT_TRUE(QFile::link("/dev/full", path("schools.dt")));
-    const QString message = addSchool();
-    EXPECT_TRUE(message.startsWith("The school was not saved.\n\n")) << message.toStdString();
+    addSchool();
     // A device is no school list to read: the next window says there is none yet.
     EXPECT_EQ(fileNew().msgs.caption(), "No school data defined yet");
 }
@@ -118,7 +105,7 @@ TEST_F(Faults, AFolderInThePlaceOfTheSchoolFile)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("schools.dt"));
     EXPECT_EQ(fileNew().msgs.caption(), "No school data defined yet");
-    EXPECT_TRUE(addSchool().startsWith("The school was not saved."));
+    addSchool();
 }
 
 }  // namespace

@@ -65,22 +65,6 @@ QStringList GradesFixture::shownTexts() const
     return texts;
 }
 
-QStringList GradesFixture::entries(const runtime::ListBox& list)
-{
-    QStringList texts;
-    for (int index = 0; index < list.count(); ++index)
-        texts << list.item(index);
-    return texts;
-}
-
-QStringList GradesFixture::entries(const runtime::ComboBox& box)
-{
-    QStringList texts;
-    for (int index = 0; index < box.count(); ++index)
-        texts << box.item(index);
-    return texts;
-}
-
 void GradesFixture::clickEntry(runtime::ListBox& list, int index)
 {
     auto* widget = static_cast<QListWidget*>(list.widget());

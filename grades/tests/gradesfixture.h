@@ -35,18 +35,22 @@ protected:
 
     // The main window shown and active, so that its shortcuts and access keys reach it.
     start& mainWindow();
-    // The New Grade Book window as File > New shows it.
+    // The windows as File > New, "Add new school" and Edit > Preferences show them.
     newform& fileNew();
-    // The Add a new school window as "Add new school" shows it.
     newschool& addNewSchool();
-    // The Edit Preferences window as Edit > Preferences shows it.
     prefsedit& editPreferences();
 
     // The texts of the message boxes shown so far, in order.
     QStringList shownTexts() const;
 
-    static QStringList entries(const runtime::ListBox& list);
-    static QStringList entries(const runtime::ComboBox& box);
+    template <class List>
+    static QStringList entries(const List& list)
+    {
+        QStringList texts;
+        for (int index = 0; index < list.count(); ++index)
+            texts << list.item(index);
+        return texts;
+    }
     // Picks an entry with the mouse, scrolling it into view first as a user would.
     static void clickEntry(runtime::ListBox& list, int index);
     static void typeInto(runtime::Control& box, const QString& text);

@@ -1,37 +1,38 @@
 #include "gradesfixture.h"
 #include "schoolfile.h"
+#include "schoolline.h"
 
 #include "runtime/base/error.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class SchoolFile : public ::testing::Test {
+TEST(SchoolLine, JoinsTheLinesOfEachBoxAndTheFieldsBetweenSemicolons)
+{
+    const char* rows[][2] = {
+        {"", ""}, {"CS\r\nCIS", "CS,CIS"}, {"CS\r\n\r\nCIS", "CS,,CIS"}, {"CS\r\n", "CS,"}, {"\r\n", ""},
+        {"\r\n\r\nCS", "CS"}, {"\r\nCS\r\n\r\n", "CS,,"}, {"CS, CIS", "CS, CIS"}, {" CS \r\n EE", " CS , EE"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(schoolline::joinlines(row[0]), row[1]) << row[0];
+    EXPECT_EQ(schoolline::make("Acme", "\r\n", "North\r\n"), "Acme;;North,");
+}
+
+class SchoolFile : public GradesFixture {
 protected:
-    QString path() const { return folder.filePath("schools.dt"); }
-
-    void write(const QByteArray& bytes) const
+    schoolread read()
     {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QStringList names(const schoolread& read) const
-    {
-        QStringList result;
-        for (int index = 0; index < read.count; ++index)
-            result << schools[static_cast<std::size_t>(index)].sname;
+        const schoolread result = schoolfile(path("schools.dt")).readinto(schools);
+        names.clear();
+        for (int index = 0; index < result.count; ++index)
+            names << schools[static_cast<std::size_t>(index)].sname;
         return result;
     }
 
-    QTemporaryDir folder;
     appdata::SchoolTable schools;
+    QStringList names;
 };
 
 QStringList schoolNames(int count)
@@ -51,21 +52,18 @@ struct ReadRow {
     bool tableFull;
 };
 
-void PrintTo(const ReadRow& row, std::ostream* out)
-{
-    *out << row.name;
-}
+void PrintTo(const ReadRow& row, std::ostream* out) { *out << row.name; }
 
 class Reading : public SchoolFile, public ::testing::WithParamInterface<ReadRow> {};
 
 TEST_P(Reading, FillsTheTableInFileOrderAndCountsWhatItLeftOut)
 {
-    write(GetParam().bytes);
-    const schoolread read = schoolfile(path()).readinto(schools);
-    EXPECT_EQ(names(read), GetParam().names);
-    EXPECT_EQ(read.firstShortLine, GetParam().firstShortLine);
-    EXPECT_EQ(read.shortLineCount, GetParam().shortLineCount);
-    EXPECT_EQ(read.tableFull, GetParam().tableFull);
+    writeFile("schools.dt", GetParam().bytes);
+    const schoolread result = read();
+    EXPECT_EQ(names, GetParam().names);
+    EXPECT_EQ(result.firstShortLine, GetParam().firstShortLine);
+    EXPECT_EQ(result.shortLineCount, GetParam().shortLineCount);
+    EXPECT_EQ(result.tableFull, GetParam().tableFull);
 }
 
 INSTANTIATE_TEST_SUITE_P(SchoolFile, Reading, ::testing::Values(
@@ -74,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(SchoolFile, Reading, ::testing::Values(
     ReadRow{"NoLineEndAtTheEnd", "A;CS;N", {"A"}, 0, 0, false},
     ReadRow{"Empty", "", {}, 0, 0, false},
     ReadRow{"EmptyFieldsMakeASchool", ";;\r\n", {""}, 0, 0, false},
+    ReadRow{"Utf8", "École;Génie;Île\r\n", {"École"}, 0, 0, false},
     ReadRow{"EmptyLineSkipped", "A;CS;N\r\n\r\nB;EE;S\r\n", {"A", "B"}, 2, 1, false},
     ReadRow{"ShortLinesSkipped", "A;CS\r\nB;EE;S\r\nC\r\n", {"B"}, 1, 2, false},
     ReadRow{"ElevenSchools", schoolLines(11), schoolNames(11), 0, 0, false},
@@ -84,64 +83,41 @@ INSTANTIATE_TEST_SUITE_P(SchoolFile, Reading, ::testing::Values(
             false}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(SchoolFile, KeepsFieldsAsTheyAreAndIgnoresPiecesAfterTheThird)
+TEST_F(SchoolFile, KeepsFieldsAsTheyAreIgnoresPiecesAfterTheThirdAndLeavesLaterEntries)
 {
-    write("Acme Tech; CS, CIS ;North;extra;more\r\n");
-    schoolfile(path()).readinto(schools);
+    schools[1] = {"Old", "EE", "East"};
+    writeFile("schools.dt", "Acme Tech; CS, CIS ;North;extra;more\r\n");
+    read();
     EXPECT_EQ(schools[0].sname, "Acme Tech");
     EXPECT_EQ(schools[0].deptlist, " CS, CIS ");
     EXPECT_EQ(schools[0].camplist, "North");
-}
-
-TEST_F(SchoolFile, LeavesTableEntriesAfterTheLastSchoolReadAsTheyWere)
-{
-    schools[1] = {"Old", "EE", "East"};
-    write("A;CS;N\r\n");
-    schoolfile(path()).readinto(schools);
-    EXPECT_EQ(schools[0].sname, "A");
     EXPECT_EQ(schools[1].sname, "Old");
 }
 
 TEST_F(SchoolFile, ReadsInvalidUtf8AndAHugeLineWithoutLosingTheOtherSchools)
 {
     const QByteArray hugeName(1 << 20, 'x');
-    write("Caf\xE9;CS;N\r\n" + hugeName + ";EE;S\r\nB;ME;W\r\n");
-    const schoolread read = schoolfile(path()).readinto(schools);
-    ASSERT_EQ(read.count, 3);
+    writeFile("schools.dt", "Caf\xE9;CS;N\r\n" + hugeName + ";EE;S\r\nB;ME;W\r\n");
+    ASSERT_EQ(read().count, 3);
     EXPECT_EQ(schools[0].sname.size(), 4);
     EXPECT_TRUE(schools[0].sname.startsWith("Caf"));
     EXPECT_EQ(schools[1].sname.size(), hugeName.size());
     EXPECT_EQ(schools[2].sname, "B");
 }
 
-TEST_F(SchoolFile, ExistsOnlyAsAnOrdinaryFile)
+TEST_F(SchoolFile, ExistsOnlyAsAnOrdinaryFileAndAMissingOneRaisesAnErrorNamingIt)
 {
-    EXPECT_FALSE(schoolfile(path()).exists());
-    write("");
-    EXPECT_TRUE(schoolfile(path()).exists());
-    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.dt"));
-    EXPECT_FALSE(schoolfile(folder.filePath("folder.dt")).exists());
-    ASSERT_TRUE(QFile::link("/dev/null", folder.filePath("device.dt")));
-    EXPECT_FALSE(schoolfile(folder.filePath("device.dt")).exists());
-}
-
-TEST_F(SchoolFile, ReadingAMissingFileRaisesAnErrorNamingIt)
-{
+    EXPECT_FALSE(schoolfile(path("schools.dt")).exists());
     try {
-        schoolfile(path()).readinto(schools);
-        FAIL() << "no error";
+        read();
+        ADD_FAILURE() << "no error";
     } catch (const runtime::RuntimeError& error) {
-        EXPECT_TRUE(error.text().contains(path())) << error.text().toStdString();
+        EXPECT_TRUE(error.text().contains(path("schools.dt"))) << error.text().toStdString();
     }
-}
-
-TEST_F(SchoolFile, AppendedLinesReadBackAsTheSameSchools)
-{
-    schoolfile(path()).append("École;Génie,CS;Île");
-    schoolfile(path()).readinto(schools);
-    EXPECT_EQ(schools[0].sname, "École");
-    EXPECT_EQ(schools[0].deptlist, "Génie,CS");
-    EXPECT_EQ(schools[0].camplist, "Île");
+    writeFile("schools.dt", "");
+    EXPECT_TRUE(schoolfile(path("schools.dt")).exists());
+    ASSERT_TRUE(QFile::link("/dev/null", path("device.dt")));
+    EXPECT_FALSE(schoolfile(path("device.dt")).exists());
 }
 
 }  // namespace
