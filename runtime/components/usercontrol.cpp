@@ -2,12 +2,10 @@
 
 #include "runtime/base/event.h"
 #include "runtime/components/server.h"
-#include "runtime/forms/frame.h"
+#include "runtime/forms/designsurface.h"
 
-#include <QPalette>
 #include <QWidget>
 
-#include <algorithm>
 #include <cmath>
 
 namespace runtime {
@@ -44,50 +42,18 @@ void UserControl::design(const UserControlDesign& surface, std::initializer_list
     width_ = surface.width;
     height_ = surface.height;
     surface_->resize(pixels(width_), pixels(height_));
-    if (surface.backColor) {
-        QPalette palette = surface_->palette();
-        palette.setColor(QPalette::Window, QColor(surface.backColor->red, surface.backColor->green, surface.backColor->blue));
-        surface_->setPalette(palette);
-        surface_->setAutoFillBackground(true);
-    }
-    for (const ChildPlacement& row : children)
-        place(row);
-
-    std::vector<Control*> tabOrder;
+    if (surface.backColor)
+        DesignSurface::setBackColor(surface_.data(), *surface.backColor);
+    std::vector<Control*> placed;
     for (const ChildPlacement& row : children) {
-        if (row.tabIndex >= 0 && row.control->widget() && row.control->widget()->focusPolicy() != Qt::NoFocus)
-            tabOrder.push_back(row.control);
+        children_.emplace_back(row.name, row.control);
+        placed.push_back(row.control);
+        DesignSurface::place(surface_.data(), *row.control, row.caption, row.left, row.top, row.width, row.height,
+                             row.tabIndex, row.attributes);
+        if (row.control->widget())
+            row.control->widget()->setObjectName(row.name);
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
-}
-
-void UserControl::place(const ChildPlacement& row)
-{
-    Control& control = *row.control;
-    children_.emplace_back(row.name, &control);
-    control.tabIndex_ = row.tabIndex;
-    QWidget* widget = control.widget();
-    if (!widget)
-        return;
-    const Attributes& attributes = row.attributes;
-    widget->setParent(attributes.container ? attributes.container->widget() : surface_.data());
-    widget->setObjectName(row.name);
-    control.setDesignCaption(row.caption);
-    control.setDesignAlignment(attributes.alignment);
-    if (attributes.font)
-        control.setFont(*attributes.font);
-    if (attributes.foreColor)
-        control.setForeColor(*attributes.foreColor);
-    if (attributes.backColor)
-        control.setBackColor(*attributes.backColor);
-    if (!attributes.toolTip.isEmpty())
-        control.setToolTip(attributes.toolTip);
-    control.move(row.left, row.top, row.width, row.height);
-    widget->raise();
-    widget->show();
+    DesignSurface::chainTabOrder(placed);
 }
 
 QWidget* UserControl::firstFocusChild() const

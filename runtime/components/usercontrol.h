@@ -95,7 +95,6 @@ private:
     void initialize();
     void applyExtent(float width, float height);
     void requestExtent(float width, float height);
-    void place(const ChildPlacement& row);
     QWidget* firstFocusChild() const;
 
     QPointer<QWidget> surface_;

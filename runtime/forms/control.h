@@ -55,7 +55,7 @@ protected:
 
 private:
     friend class Form;
-    friend class UserControl;  // places its children from a design table, as a form does
+    friend class DesignSurface;
     virtual void setDesignCaption(const Text&) {}
     virtual void setDesignAlignment(Alignment) {}
     // The window is being unloaded: stop whatever runs on its own.

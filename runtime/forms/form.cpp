@@ -1,7 +1,7 @@
 #include "runtime/forms/form.h"
 
 #include "runtime/base/event.h"
-#include "runtime/forms/frame.h"
+#include "runtime/forms/designsurface.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include <algorithm>
 #include <cmath>
 
 namespace runtime {
@@ -63,53 +62,16 @@ void Form::design(const FormDesign& form, std::initializer_list<Placement> contr
     height_ = form.height;
     QWidget* client = window.centralWidget();
     client->setFixedSize(pixels(form.width), pixels(form.height));
-    if (form.backColor) {
-        QPalette palette = client->palette();
-        palette.setColor(QPalette::Window, QColor(form.backColor->red, form.backColor->green, form.backColor->blue));
-        client->setPalette(palette);
-        client->setAutoFillBackground(true);
-    }
-    for (const Placement& row : controls)
-        place(row);
-
-    std::vector<Control*> tabOrder;
+    if (form.backColor)
+        DesignSurface::setBackColor(client, *form.backColor);
     for (const Placement& row : controls) {
-        if (row.tabIndex >= 0 && row.control->widget() && row.control->widget()->focusPolicy() != Qt::NoFocus)
-            tabOrder.push_back(row.control);
+        controls_.push_back(row.control);
+        DesignSurface::place(client, *row.control, row.caption, row.left, row.top, row.width, row.height,
+                             row.tabIndex, row.attributes);
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1]->widget(), tabOrder[i]->widget());
-    if (!tabOrder.empty())
-        tabOrder.front()->widget()->setFocus(Qt::OtherFocusReason);
+    if (Control* first = DesignSurface::chainTabOrder(controls_))
+        first->widget()->setFocus(Qt::OtherFocusReason);
     window.adjustSize();
-}
-
-void Form::place(const Placement& row)
-{
-    Control& control = *row.control;
-    controls_.push_back(&control);
-    control.tabIndex_ = row.tabIndex;
-    QWidget* widget = control.widget();
-    if (!widget)
-        return;
-    const Attributes& attributes = row.attributes;
-    QWidget* parent = attributes.container ? attributes.container->widget() : window_->window.centralWidget();
-    widget->setParent(parent);
-    control.setDesignCaption(row.caption);
-    control.setDesignAlignment(attributes.alignment);
-    if (attributes.font)
-        control.setFont(*attributes.font);
-    if (attributes.foreColor)
-        control.setForeColor(*attributes.foreColor);
-    if (attributes.backColor)
-        control.setBackColor(*attributes.backColor);
-    if (!attributes.toolTip.isEmpty())
-        control.setToolTip(attributes.toolTip);
-    control.move(row.left, row.top, row.width, row.height);
-    widget->raise();
-    widget->show();
 }
 
 void Form::designMenu(std::initializer_list<MenuPlacement> items)

@@ -73,7 +73,6 @@ protected:
 private:
     friend class FormWindow;
     void closedByUser();
-    void place(const Placement& row);
 
     struct Window;
     std::unique_ptr<Window> window_;
