@@ -1,0 +1,13 @@
+# suite_add_control_library(<name> CONTROL <target> METADATA <version block json>)
+# lib<name>.so from library.cpp beside it and the control's own <target>. Hidden visibility
+# and a version script leave its four entry points and the toolkit's two metadata
+# functions as its only exports, the linker's own symbols included.
+function(suite_add_control_library name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "CONTROL;METADATA" "")
+    set(exports ${PROJECT_SOURCE_DIR}/runtime/components/controllibrary.map)
+    add_library(${name} MODULE library.cpp ${arg_METADATA} ${exports})
+    target_link_libraries(${name} PRIVATE ${arg_CONTROL})
+    set_target_properties(${name} PROPERTIES PREFIX "lib" LINK_DEPENDS ${exports})
+    target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--version-script=${exports})
+    install(TARGETS ${name} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+endfunction()
