@@ -11,6 +11,9 @@ struct ProgramEnded {};
 // test catches the program's end.
 [[noreturn]] void endProgram(int status = 0);
 
+// Whether a test has caught the program's end (and catches it still).
+bool programHasEnded();
+
 // The program folder a test has set, or the empty text.
 Text programFolderOverride();
 

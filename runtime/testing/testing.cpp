@@ -38,6 +38,11 @@ void endProgram(int status)
     std::_Exit(status);
 }
 
+bool programHasEnded()
+{
+    return catchingProgramEnd && programEnded;
+}
+
 Text programFolderOverride()
 {
     return testProgramFolder;
@@ -84,7 +89,7 @@ void DrivenTime::advance(long long milliseconds)
     TimerClock::instance().advance(milliseconds);
 }
 
-CaughtProgramEnd::CaughtProgramEnd()
+CaughtProgramEnd::CaughtProgramEnd() : wasCatching_(catchingProgramEnd)
 {
     catchingProgramEnd = true;
     programEnded = false;
@@ -93,7 +98,8 @@ CaughtProgramEnd::CaughtProgramEnd()
 
 CaughtProgramEnd::~CaughtProgramEnd()
 {
-    catchingProgramEnd = false;
+    catchingProgramEnd = wasCatching_;
+    programEnded = false;
 }
 
 bool CaughtProgramEnd::ended() const

@@ -40,8 +40,9 @@ public:
     void advance(long long milliseconds);
 };
 
-// Turns end() into a recorded event: the handler that called it stops, the process
-// goes on, and ended() tells that the program would have ended.
+// Turns end() into a recorded event: the handler that called it stops, no handler runs
+// after it while this object lives, the process goes on, and ended() tells that the
+// program would have ended.
 class CaughtProgramEnd {
 public:
     CaughtProgramEnd();
@@ -49,6 +50,9 @@ public:
     bool ended() const;
     // The exit status the program would have ended with (0 for end()).
     int status() const;
+
+private:
+    bool wasCatching_;
 };
 
 // The folder that programFolder() reports; the empty text restores the real one.
