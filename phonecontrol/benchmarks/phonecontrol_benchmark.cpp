@@ -46,7 +46,7 @@ void libraryChecks(benchmark::State& state)
 {
     const QString library = Catalogue::read().find("tesk.phonectrl").library;
     for (auto _ : state)
-        benchmark::DoNotOptimize(libraryRefusal(library, "tesk.phonectrl").size());
+        benchmark::DoNotOptimize(checkLibrary(library, "tesk.phonectrl").refusal.size());
 }
 BENCHMARK(libraryChecks)->Unit(benchmark::kMicrosecond);
 

@@ -38,6 +38,14 @@ const QString libraryField = QStringLiteral("library");
                                   .arg(reason));
 }
 
+// The catalogue is a file of its own: a symbolic link in its place is refused, as the
+// save would replace the link's target.
+void refuseALink(const Text& path)
+{
+    if (QFileInfo(path).isSymLink())
+        raiseCatalogueError(path, QStringLiteral("it is a symbolic link, not a file of its own"));
+}
+
 }  // namespace
 
 Text Catalogue::defaultPath()
@@ -49,8 +57,9 @@ Text Catalogue::defaultPath()
 Catalogue Catalogue::read(const Text& path)
 {
     Catalogue catalogue(path);
+    refuseALink(path);
     const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
+    if (!info.exists()) {
         const Text folder = info.absolutePath();
         if (QFileInfo::exists(folder)) {
             if (Text fault = untrustedFolderReason(folder); !fault.isEmpty())
@@ -58,12 +67,11 @@ Catalogue Catalogue::read(const Text& path)
         }
         return catalogue;
     }
-    if (Text fault = untrustedReason(path); !fault.isEmpty())
-        raiseCatalogueError(path, fault);
-    if (Text fault = untrustedFolderReason(info.absolutePath()); !fault.isEmpty())
-        raiseCatalogueError(path, fault);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const CheckedFile checked = CheckedFile::open(path);
+    if (!checked.isOpen())
+        raiseCatalogueError(path, checked.refusal());
+    QFile file;
+    if (!file.open(checked.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         raiseCatalogueError(path, file.errorString());
     if (file.size() > largestCatalogue)
         raiseDamaged(path, QStringLiteral("it is larger than any catalogue"));
@@ -166,9 +174,9 @@ void Catalogue::write(const Text& path) const
 {
     const QJsonObject root{{formatField, catalogueFormat}, {classesField, classes_}};
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    refuseALink(path);
     QSaveFile file(path);
-    // Refuses to write through a symbolic link or onto a device: the catalogue is a file
-    // of its own.
+    // Never written in place: a device or a file that can't be replaced is refused.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         raiseCatalogueError(path, file.errorString());

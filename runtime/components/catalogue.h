@@ -19,8 +19,9 @@ struct CatalogueEntry {
 // JSON file in the user's data folder ($XDG_DATA_HOME/suite-runtime/controls.json).
 //
 // It is read whole and written whole, to a temporary file that replaces it only when
-// complete, readable by its owner only. A catalogue that can't be read, is damaged, or
-// that another user could change is refused with a RuntimeError that says so; nothing
+// complete, readable by its owner only. A catalogue that can't be read, is damaged, is a
+// symbolic link, or that another user could change (CheckedFile: any folder on its path
+// included) is refused with a RuntimeError that says so; nothing
 // is then written, so a damaged catalogue is never replaced by one holding less.
 // Entries this runtime does not understand survive a change of the others.
 class Catalogue {

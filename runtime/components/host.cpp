@@ -3,13 +3,14 @@
 #include "runtime/base/error.h"
 #include "runtime/components/catalogue.h"
 #include "runtime/components/server.h"
-#include "runtime/components/trust.h"
-#include "runtime/components/versionblock.h"
 
-#include <QLibrary>
 #include <QRegularExpression>
 
+#include <dlfcn.h>
+
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace runtime::components {
 namespace {
@@ -20,13 +21,38 @@ namespace {
                        QStringLiteral("Cannot create the control %1: %2").arg(classIdentifier, reason));
 }
 
-// The libraries loaded so far, by path. They stay loaded until freeUnusedLibraries()
-// finds them unused; never destroyed at exit, so that no library is unloaded while the
-// process is taking its toolkit down.
-std::map<Text, std::shared_ptr<LoadedLibrary>>& loadedLibraries()
+// The libraries loaded so far, by the device and inode of their file. They stay loaded
+// until freeUnusedLibraries() finds them unused; never destroyed at exit, so that no
+// library is unloaded while the process is taking its toolkit down.
+std::map<std::pair<dev_t, ino_t>, std::shared_ptr<LoadedLibrary>>& loadedLibraries()
 {
-    static auto* libraries = new std::map<Text, std::shared_ptr<LoadedLibrary>>;
+    static auto* libraries = new std::map<std::pair<dev_t, ino_t>, std::shared_ptr<LoadedLibrary>>;
     return *libraries;
+}
+
+std::pair<dev_t, ino_t> identityOf(const CheckedFile& file)
+{
+    return {file.status().st_dev, file.status().st_ino};
+}
+
+// The name under which the system's loader opens exactly the file behind the descriptor,
+// however its path has changed since; it searches no folder for a name with a slash.
+QByteArray loaderNameOf(const CheckedFile& file)
+{
+    return "/proc/self/fd/" + QByteArray::number(file.descriptor());
+}
+
+// The loader knows a library by the name it was loaded under. Where it keeps a library
+// mapped after it was let go, that name must go on naming that file: its descriptor is
+// kept open here rather than reused for another file.
+void keepOpenWhileMapped(CheckedFile file)
+{
+    void* stillMapped = dlopen(loaderNameOf(file).constData(), RTLD_LAZY | RTLD_NOLOAD);
+    if (!stillMapped)
+        return;
+    dlclose(stillMapped);
+    static auto* kept = new std::vector<CheckedFile>;
+    kept->push_back(std::move(file));
 }
 
 bool isClassIdentifier(const Text& text)
@@ -37,63 +63,71 @@ bool isClassIdentifier(const Text& text)
 
 }  // namespace
 
-struct LoadedLibrary::Handle {
-    QLibrary library;
-};
+CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier)
+{
+    CheckedLibrary library{CheckedFile::open(path), {}, {}};
+    if (!library.file.isOpen()) {
+        library.refusal = QStringLiteral("the library is not trusted: %1").arg(library.file.refusal());
+        return library;
+    }
+    const Text checkedPath = library.file.path();
+    try {
+        library.version = readVersionBlock(library.file.descriptor(), checkedPath);
+    } catch (const RuntimeError& error) {
+        library.refusal = error.text();
+        return library;
+    }
+    if (library.version.runtimeVersion > componentVersion)
+        library.refusal = QStringLiteral("%1 was built for a newer runtime (component version %2; this runtime has %3)")
+                              .arg(checkedPath)
+                              .arg(library.version.runtimeVersion)
+                              .arg(componentVersion);
+    else if (!classIdentifier.isEmpty() && !library.version.classes.contains(classIdentifier))
+        library.refusal = QStringLiteral("%1 holds the classes %2, not %3")
+                              .arg(checkedPath, library.version.classes.join(QStringLiteral(", ")), classIdentifier);
+    return library;
+}
 
-LoadedLibrary::LoadedLibrary(const Text& path) : path_(path), handle_(std::make_unique<Handle>()) {}
+LoadedLibrary::LoadedLibrary(CheckedFile file) : file_(std::move(file)) {}
 
 LoadedLibrary::~LoadedLibrary()
 {
-    handle_->library.unload();
+    if (code_)
+        dlclose(code_);
+    keepOpenWhileMapped(std::move(file_));
 }
 
-std::shared_ptr<LoadedLibrary> LoadedLibrary::load(const Text& path)
+std::shared_ptr<LoadedLibrary> LoadedLibrary::load(const Text& path, const Text& classIdentifier)
 {
-    auto& libraries = loadedLibraries();
-    if (auto loaded = libraries.find(path); loaded != libraries.end())
-        return loaded->second;
-    if (Text refusal = libraryRefusal(path); !refusal.isEmpty())
-        throw RuntimeError(RuntimeError::CannotCreateObject, refusal);
+    return load(checkLibrary(path, classIdentifier));
+}
 
-    std::shared_ptr<LoadedLibrary> library(new LoadedLibrary(path));
-    QLibrary& handle = library->handle_->library;
-    handle.setFileName(path);
-    if (!handle.load())
+std::shared_ptr<LoadedLibrary> LoadedLibrary::load(CheckedLibrary checked)
+{
+    if (!checked.refusal.isEmpty())
+        throw RuntimeError(RuntimeError::CannotCreateObject, checked.refusal);
+    auto& libraries = loadedLibraries();
+    const auto identity = identityOf(checked.file);
+    if (auto loaded = libraries.find(identity); loaded != libraries.end())
+        return loaded->second;
+
+    std::shared_ptr<LoadedLibrary> library(new LoadedLibrary(std::move(checked.file)));
+    library->code_ = dlopen(loaderNameOf(library->file_).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!library->code_)
         throw RuntimeError(RuntimeError::CannotCreateObject,
-                           QStringLiteral("%1 cannot be loaded: %2").arg(path, handle.errorString()));
-    library->register_ = reinterpret_cast<int (*)()>(handle.resolve("DllRegisterServer"));
-    library->unregister_ = reinterpret_cast<int (*)()>(handle.resolve("DllUnregisterServer"));
-    library->getClassObject_ = reinterpret_cast<int (*)(const QUuid*, ClassFactory**)>(handle.resolve("DllGetClassObject"));
-    library->canUnloadNow_ = reinterpret_cast<int (*)()>(handle.resolve("DllCanUnloadNow"));
+                           QStringLiteral("%1 cannot be loaded: %2").arg(library->path(), QString::fromLocal8Bit(dlerror())));
+    const auto entryPoint = [&library](const char* name) { return dlsym(library->code_, name); };
+    library->register_ = reinterpret_cast<int (*)()>(entryPoint("DllRegisterServer"));
+    library->unregister_ = reinterpret_cast<int (*)()>(entryPoint("DllUnregisterServer"));
+    library->getClassObject_ = reinterpret_cast<int (*)(const QUuid*, ClassFactory**)>(entryPoint("DllGetClassObject"));
+    library->canUnloadNow_ = reinterpret_cast<int (*)()>(entryPoint("DllCanUnloadNow"));
     if (!library->register_ || !library->unregister_ || !library->getClassObject_ || !library->canUnloadNow_)
         throw RuntimeError(RuntimeError::CannotCreateObject,
                            QStringLiteral("%1 is not a control library: it lacks one of the entry points "
                                           "DllRegisterServer, DllUnregisterServer, DllGetClassObject, DllCanUnloadNow")
-                               .arg(path));
-    libraries.emplace(path, library);
+                               .arg(library->path()));
+    libraries.emplace(identity, library);
     return library;
-}
-
-Text libraryRefusal(const Text& path, const Text& classIdentifier)
-{
-    if (Text fault = untrustedReason(path); !fault.isEmpty())
-        return QStringLiteral("the library is not trusted: %1").arg(fault);
-    VersionBlock version;
-    try {
-        version = readVersionBlock(path);
-    } catch (const RuntimeError& error) {
-        return error.text();
-    }
-    if (version.runtimeVersion > componentVersion)
-        return QStringLiteral("%1 was built for a newer runtime (component version %2; this runtime has %3)")
-            .arg(path)
-            .arg(version.runtimeVersion)
-            .arg(componentVersion);
-    if (!classIdentifier.isEmpty() && !version.classes.contains(classIdentifier))
-        return QStringLiteral("%1 holds the classes %2, not %3")
-            .arg(path, version.classes.join(QStringLiteral(", ")), classIdentifier);
-    return {};
 }
 
 std::shared_ptr<Instance> createInstance(const Text& classIdentifier, const Text& cataloguePath)
@@ -107,12 +141,9 @@ std::shared_ptr<Instance> createInstance(const Text& classIdentifier, const Text
     } catch (const RuntimeError& error) {
         raiseCannotCreate(classIdentifier, error.text());
     }
-    if (Text refusal = libraryRefusal(entry.library, classIdentifier); !refusal.isEmpty())
-        raiseCannotCreate(classIdentifier, refusal);
-
     std::shared_ptr<LoadedLibrary> library;
     try {
-        library = LoadedLibrary::load(entry.library);
+        library = LoadedLibrary::load(entry.library, classIdentifier);
     } catch (const RuntimeError& error) {
         raiseCannotCreate(classIdentifier, error.text());
     }

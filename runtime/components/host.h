@@ -1,56 +1,69 @@
 #pragma once
 
 #include "runtime/components/instance.h"
+#include "runtime/components/trust.h"
+#include "runtime/components/versionblock.h"
 
 #include <memory>
 
 namespace runtime::components {
 
 // Creates a control by its class identifier ("tesk.phonectrl"): finds the class in the
-// user's catalogue, checks the library file before any of its code runs (an absolute
-// path that no other user can change, a version block with the self-registration mark
-// that names this class and no newer runtime), loads it, asks its factory for an
-// instance and connects the control's events to the handle. Raises a RuntimeError that
+// user's catalogue, opens the library file and checks it before any of its code runs (an
+// absolute path that no other user can change, a version block with the self-registration
+// mark that names this class and no newer runtime), loads that very file, asks its factory
+// for an instance and connects the control's events to the handle. Raises a RuntimeError that
 // names the class identifier and the reason when any of it fails.
 std::shared_ptr<Instance> createInstance(const Text& classIdentifier, const Text& cataloguePath = {});
 
 // Lets go of the loaded control libraries that no handle holds and that report, through
-// DllCanUnloadNow, that nothing of theirs is in use; returns how many went. (The toolkit
-// keeps a library mapped once its metadata has been read, so its code may stay in memory.)
+// DllCanUnloadNow, that nothing of theirs is in use; returns how many went. (The system
+// may keep a library of C++ code mapped all the same.)
 int freeUnusedLibraries();
 
-// A control library loaded by its path, with its four entry points.
+// A control library file opened and checked as a host checks it before loading it: its
+// whole path (CheckedFile), then its version block, read from the open file.
+struct CheckedLibrary {
+    CheckedFile file;
+    VersionBlock version;
+    Text refusal;  // why it must not be loaded; empty when it may
+};
+
+// `classIdentifier`, when given, must be among the classes of the version block.
+CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier = {});
+
+// A control library loaded from the file that was checked, with its four entry points.
+// A file already loaded (the same file, by whichever path) is not loaded twice.
 class LoadedLibrary {
 public:
-    // Checks the file as createInstance does (without the class), then loads it.
-    // Raises a RuntimeError when the file is refused or has not the four entry points.
-    static std::shared_ptr<LoadedLibrary> load(const Text& path);
+    // Checks the file as checkLibrary does, then loads exactly the file it checked, with
+    // no search of other names or folders. Raises a RuntimeError when the file is refused
+    // or has not the four entry points.
+    static std::shared_ptr<LoadedLibrary> load(const Text& path, const Text& classIdentifier = {});
+    // Loads the file that `checked` holds open, whatever its path names by now.
+    static std::shared_ptr<LoadedLibrary> load(CheckedLibrary checked);
 
     ~LoadedLibrary();
     LoadedLibrary(const LoadedLibrary&) = delete;
     LoadedLibrary& operator=(const LoadedLibrary&) = delete;
 
-    Text path() const { return path_; }
+    Text path() const { return file_.path(); }
+    // The file the code was loaded from, held open while the library is.
+    const CheckedFile& file() const { return file_; }
     int registerServer() const { return register_(); }
     int unregisterServer() const { return unregister_(); }
     int getClassObject(const QUuid& classId, ClassFactory** factory) const { return getClassObject_(&classId, factory); }
     int canUnloadNow() const { return canUnloadNow_(); }
 
 private:
-    struct Handle;
-    explicit LoadedLibrary(const Text& path);
+    explicit LoadedLibrary(CheckedFile file);
 
-    Text path_;
-    std::unique_ptr<Handle> handle_;
+    CheckedFile file_;
+    void* code_ = nullptr;
     int (*register_)() = nullptr;
     int (*unregister_)() = nullptr;
     int (*getClassObject_)(const QUuid*, ClassFactory**) = nullptr;
     int (*canUnloadNow_)() = nullptr;
 };
-
-// Why the library file at `path` must not be loaded, checked from the file alone: as
-// for createInstance, with `classIdentifier` among the classes of its version block
-// when one is given. The empty text when it may be loaded.
-Text libraryRefusal(const Text& path, const Text& classIdentifier = {});
 
 }  // namespace runtime::components

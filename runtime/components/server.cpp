@@ -4,7 +4,6 @@
 #include "runtime/components/catalogue.h"
 #include "runtime/components/host.h"
 #include "runtime/components/usercontrol.h"
-#include "runtime/components/versionblock.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -66,14 +65,11 @@ Text registrationFault(const LibraryDescriptor& library, Text& path)
     path = libraryPathOf(&library);
     if (path.isEmpty())
         return QStringLiteral("the library's file cannot be found");
-    if (Text refusal = libraryRefusal(path); !refusal.isEmpty())
-        return refusal;
-    try {
-        if (Text fault = mismatch(readVersionBlock(path), library); !fault.isEmpty())
-            return QStringLiteral("%1: %2").arg(path, fault);
-    } catch (const RuntimeError& error) {
-        return error.text();
-    }
+    const CheckedLibrary checked = checkLibrary(path);
+    if (!checked.refusal.isEmpty())
+        return checked.refusal;
+    if (Text fault = mismatch(checked.version, library); !fault.isEmpty())
+        return QStringLiteral("%1: %2").arg(path, fault);
     return {};
 }
 

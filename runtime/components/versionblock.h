@@ -34,9 +34,13 @@ public:
     using QObject::QObject;
 };
 
-// Reads the version block of the library file at `path` without loading it. Raises a
-// RuntimeError when the file is no control library (no version block, another kind of
-// plugin, no self-registration mark) or its block is malformed.
+// Reads the version block of the library file open as `descriptor` (named `path` in
+// errors) without loading it: from the ELF note in which the toolkit's metadata macro
+// stores it. Raises a RuntimeError when the file is no control library (no shared library
+// of this machine, no version block, another kind of plugin, no self-registration mark)
+// or its block is malformed.
+VersionBlock readVersionBlock(int descriptor, const Text& path);
+// The same for the file at `path`, opened for the reading alone.
 VersionBlock readVersionBlock(const Text& path);
 
 }  // namespace runtime::components

@@ -141,11 +141,22 @@ int unregisterLibraries(const QStringList& paths, const Output& output)
     return allDone ? 0 : 1;
 }
 
+// Why a host would refuse the entry's library, as it says it ("refused: ..."), or the empty text.
+Text refusalNote(const CatalogueEntry& entry)
+{
+    const Text refusal = components::checkLibrary(entry.library, entry.type.identifier).refusal;
+    return refusal.isEmpty() ? refusal : QStringLiteral("refused: ") + refusal;
+}
+
 int list(const Output& output)
 {
     try {
-        for (const CatalogueEntry& entry : Catalogue::read().entries())
-            output.out(QStringLiteral("%1\t%2\t%3").arg(entry.type.identifier, entry.type.id.toString(), entry.library));
+        for (const CatalogueEntry& entry : Catalogue::read().entries()) {
+            Text line = QStringLiteral("%1\t%2\t%3").arg(entry.type.identifier, entry.type.id.toString(), entry.library);
+            if (Text note = refusalNote(entry); !note.isEmpty())
+                line += QLatin1Char('\t') + note;
+            output.out(line);
+        }
     } catch (const RuntimeError& error) {
         output.error(error.text());
         return 1;
@@ -191,6 +202,8 @@ int describe(const Text& classIdentifier, const Output& output)
     output.out(type.identifier);
     output.out(QStringLiteral("description: %1").arg(type.description));
     output.out(QStringLiteral("library: %1 %2 (%3)").arg(type.libraryName, type.libraryId.toString(), entry.library));
+    if (Text note = refusalNote(entry); !note.isEmpty())
+        output.out(note);
     output.out(QStringLiteral("class: %1 %2%3, threading model %4")
                    .arg(type.name, type.id.toString(), type.control ? QStringLiteral(", a control") : QString(),
                         components::threadingName(type.threading)));

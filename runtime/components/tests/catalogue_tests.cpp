@@ -171,12 +171,12 @@ TEST_F(CatalogueTest, ACatalogueOthersCanChangeIsRefused)
     const QString folder = QFileInfo(data.catalogue()).absolutePath();
 
     ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0666), 0);
-    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("can be written by every user"));
-    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("can be written by every user"));
+    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("file " + data.catalogue() + " is writable by every user"));
+    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("is writable by every user"));
     ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
 
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0777), 0);
-    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("can be written by every user"));
+    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("folder " + folder + " is writable by every user"));
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0700), 0);
     EXPECT_EQ(data.read(data.catalogue()), before);
 
@@ -184,20 +184,25 @@ TEST_F(CatalogueTest, ACatalogueOthersCanChangeIsRefused)
         // A group shared with other users: "nogroup" is no private group of root's.
         ASSERT_EQ(chown(QFile::encodeName(data.catalogue()).constData(), 0, 65534), 0);
         ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0660), 0);
-        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("can be written by its group"));
+        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("is writable by group nogroup"));
         ASSERT_EQ(chown(QFile::encodeName(data.catalogue()).constData(), 65534, 65534), 0);
         ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
-        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("belongs to another user"));
+        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("is writable by user nobody"));
     }
 }
 
-TEST_F(CatalogueTest, ACatalogueThatIsADeviceIsRefused)
+TEST_F(CatalogueTest, ACatalogueThatIsALinkOrAPipeIsRefused)
 {
     QDir().mkpath(QFileInfo(data.catalogue()).absolutePath());
     ASSERT_TRUE(QFile::link("/dev/full", data.catalogue()));
-    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("not an ordinary file"));
-    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("not an ordinary file"));
+    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("it is a symbolic link"));
+    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("it is a symbolic link"));
     EXPECT_TRUE(QFileInfo(data.catalogue()).isSymLink());
+
+    // Opened without waiting for a writer that never comes.
+    QFile::remove(data.catalogue());
+    ASSERT_EQ(mkfifo(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
+    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("not an ordinary file"));
 }
 
 TEST_F(CatalogueTest, AFullDiskLeavesTheCatalogueAsItWas)

@@ -263,7 +263,7 @@ TEST_F(ComponentTest, RefusesWhatCannotBeCreatedWithAReason)
         {"a relative path", "lib/libsample.so", "is not absolute"},
         {"a missing file", folder.filePath("libgone.so"), "No such file"},
         {"a folder", folder.path(), "not an ordinary file"},
-        {"a text file", text.fileName(), "carries no version block"},
+        {"a text file", text.fileName(), "it is no shared library of this machine"},
         {"a library without a version block", RUNTIME_LIBRARY, "carries no version block"},
         {"a library without the mark", SAMPLE_UNMARKED_LIBRARY, "no OLESelfRegister entry"},
         {"a library of other classes", SAMPLE_OTHERCLASS_LIBRARY, "holds the classes sample.other, not sample.sampler"},
@@ -291,10 +291,10 @@ TEST_F(ComponentTest, RefusesALibraryOthersCouldChange)
         const char* what;
         const QString path;
         mode_t mode;
-        const char* reason;
+        const QString reason;
     } rows[] = {
-        {"a library every user can write", copy, 0757, "can be written by every user"},
-        {"a library in a folder every user can write", folder.path(), 01777 & ~01000, "its folder"},
+        {"a library every user can write", copy, 0757, "file " + copy + " is writable by every user"},
+        {"a library in a folder every user can write", folder.path(), 0777, "folder " + folder.path() + " is writable by every user"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -308,7 +308,7 @@ TEST_F(ComponentTest, RefusesALibraryOthersCouldChange)
     }
     // A sticky folder, as /tmp is, keeps others from replacing the file.
     ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 01777), 0);
-    EXPECT_EQ(untrustedReason(copy), "");
+    EXPECT_EQ(CheckedFile::open(copy).refusal(), "");
     chmod(QFile::encodeName(folder.path()).constData(), 0700);
 }
 

@@ -94,6 +94,19 @@ TEST_F(ControlsTool, RegistersTheControlLibrariesOfAFolderAndNothingElse)
     EXPECT_EQ(none.error, empty.path() + " holds no control library\n");
 }
 
+TEST_F(ControlsTool, ListAndDescribeSayWhyAHostWouldRefuseALibrary)
+{
+    const QString copy = work.filePath("libsample.so");
+    QFile::copy(SAMPLE_LIBRARY, copy);
+    ASSERT_EQ(run({"register", copy}).status, 0);
+    ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::Permissions(0x7777)));
+
+    const QString refusal = "refused: the library is not trusted: folder " + work.path() + " is writable by every user";
+    EXPECT_EQ(run({"list"}).out, "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t" + copy + "\t" + refusal + "\n");
+    const QStringList described = run({"describe", "sample.sampler"}).out.split('\n');
+    EXPECT_EQ(described.value(3), refusal);
+}
+
 TEST_F(ControlsTool, ARelativePathIsTakenFromTheCurrentFolder)
 {
     const ToolRun registered = run({"register", QFileInfo(SAMPLE_LIBRARY).fileName()}, {}, QFileInfo(SAMPLE_LIBRARY).absolutePath());
@@ -262,7 +275,7 @@ TEST_F(ControlsTool, ADamagedOrForeignCatalogueIsReportedAndLeftAsItWas)
     ASSERT_TRUE(QFile::link("/dev/full", catalogue()));
     const ToolRun device = run({"register", SAMPLE_LIBRARY});
     EXPECT_EQ(device.status, 1);
-    EXPECT_TRUE(device.error.contains("not an ordinary file")) << device.error.toStdString();
+    EXPECT_TRUE(device.error.contains("it is a symbolic link")) << device.error.toStdString();
     EXPECT_TRUE(QFileInfo(catalogue()).isSymLink());
 }
 
