@@ -32,11 +32,12 @@ e2e_start_display() {
 }
 
 # Copies the program into <folder>, so that its program folder is <folder>, and starts
-# it from <cwd> (default <folder>). Sets E2E_PROGRAM_PID.
+# it from <cwd> (default <folder>), with the build's libraries. Sets E2E_PROGRAM_PID.
 e2e_start_program() {
     local binary=$1 folder=$2 cwd=${3:-$2}
     cp "$binary" "$folder/"
-    (cd "$cwd" && exec "$folder/$(basename "$binary")") >"$E2E_WORK/program.log" 2>&1 &
+    (cd "$cwd" && LD_LIBRARY_PATH="$(dirname "$binary")/../lib" exec "$folder/$(basename "$binary")") \
+        >"$E2E_WORK/program.log" 2>&1 &
     E2E_PROGRAM_PID=$!
 }
 

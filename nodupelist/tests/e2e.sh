@@ -13,7 +13,7 @@ mkdir "$folder"
 "$controls" register "$solvane" >/dev/null || e2e_fail "controls register failed"
 
 cp "$controls" "$folder/"
-(cd "$folder" && exec ./controls try solvane.ulistctrl) >"$E2E_WORK/program.log" 2>"$E2E_WORK/errors.log" &
+(cd "$folder" && LD_LIBRARY_PATH="$(dirname "$controls")/../lib" exec ./controls try solvane.ulistctrl) >"$E2E_WORK/program.log" 2>"$E2E_WORK/errors.log" &
 E2E_PROGRAM_PID=$!
 window=$(e2e_window "Try solvane.ulistctrl")
 e2e_focus "$window"
