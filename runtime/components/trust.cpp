@@ -148,13 +148,13 @@ Walked walk(const Text& path, Wanted wanted)
             }
             continue;
         }
-        const Text here = pathTo(name);
+        const auto here = [&] { return pathTo(name); };
         Descriptor entry(::openat(folders.back().get(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
         if (!entry.isOpen() || ::fstat(entry.get(), &status) != 0)
-            return refused(QStringLiteral("%1: %2").arg(here, systemReason(errno)));
+            return refused(QStringLiteral("%1: %2").arg(here(), systemReason(errno)));
         if (S_ISLNK(status.st_mode)) {
             if (++linksFollowed > mostLinksFollowed)
-                return refused(QStringLiteral("%1: %2").arg(here, systemReason(ELOOP)));
+                return refused(QStringLiteral("%1: %2").arg(here(), systemReason(ELOOP)));
             const QByteArray target = readLink(entry.get());
             if (target.startsWith('/')) {
                 folders.resize(1);
@@ -167,29 +167,29 @@ Walked walk(const Text& path, Wanted wanted)
         const bool last = pending.empty();
         if (!last || wanted == Wanted::Folder) {
             if (!S_ISDIR(status.st_mode))
-                return refused(QStringLiteral("%1 is not a folder").arg(here));
+                return refused(QStringLiteral("%1 is not a folder").arg(here()));
             if (Text writer = otherWriterOf(status); !writer.isEmpty())
-                return refused(QStringLiteral("folder %1 is writable by %2").arg(here, writer));
+                return refused(QStringLiteral("folder %1 is writable by %2").arg(here(), writer));
             if (last)
-                return {std::move(entry), {}, here, status};
+                return {std::move(entry), {}, here(), status};
             folders.push_back(std::move(entry));
             names.push_back(name);
             continue;
         }
         if (!S_ISREG(status.st_mode))
-            return refused(QStringLiteral("%1 is not an ordinary file").arg(here));
+            return refused(QStringLiteral("%1 is not an ordinary file").arg(here()));
         // The name was looked at without opening what it names (a pipe would block); now
         // it is opened for reading, and must still be the same file.
         Descriptor file(::openat(folders.back().get(), name.constData(),
                                  O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         struct stat opened {};
         if (!file.isOpen() || ::fstat(file.get(), &opened) != 0)
-            return refused(QStringLiteral("%1: %2").arg(here, systemReason(errno)));
+            return refused(QStringLiteral("%1: %2").arg(here(), systemReason(errno)));
         if (opened.st_dev != status.st_dev || opened.st_ino != status.st_ino)
-            return refused(QStringLiteral("%1 was replaced while it was being checked").arg(here));
+            return refused(QStringLiteral("%1 was replaced while it was being checked").arg(here()));
         if (Text writer = otherWriterOf(opened); !writer.isEmpty())
-            return refused(QStringLiteral("file %1 is writable by %2").arg(here, writer));
-        return {std::move(file), {}, here, opened};
+            return refused(QStringLiteral("file %1 is writable by %2").arg(here(), writer));
+        return {std::move(file), {}, here(), opened};
     }
     // The path ends at a folder already walked into: the root, or after "..".
     if (wanted == Wanted::File)

@@ -3,11 +3,10 @@
 #include "runtime/base/error.h"
 #include "runtime/components/descriptor.h"
 
+#include <QCborArray>
 #include <QCborMap>
 #include <QCborValue>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonObject>
 
 #include <elf.h>
 #include <fcntl.h>
@@ -124,16 +123,16 @@ VersionBlock readVersionBlock(int descriptor, const Text& path)
     const Text interface = metadata.value(interfaceKey).toString();
     if (interface != QLatin1String(versionBlockInterface))
         raiseNotALibrary(path, QStringLiteral("its version block is of another kind (%1)").arg(interface));
-    const QJsonObject block = metadata.value(metadataKey).toMap().toJsonObject();
+    const QCborMap block = metadata.value(metadataKey).toMap();
     VersionBlock version;
     version.selfRegistering = block.contains(QStringLiteral("OLESelfRegister"));
     if (!version.selfRegistering)
         raiseNotALibrary(path, QStringLiteral("its version block has no OLESelfRegister entry"));
     version.library = block.value(QStringLiteral("library")).toString();
     version.description = block.value(QStringLiteral("description")).toString();
-    for (const QJsonValue& name : block.value(QStringLiteral("classes")).toArray())
+    for (const QCborValue& name : block.value(QStringLiteral("classes")).toArray())
         version.classes.append(name.toString());
-    version.runtimeVersion = block.value(QStringLiteral("runtimeVersion")).toInt(0);
+    version.runtimeVersion = int(block.value(QStringLiteral("runtimeVersion")).toInteger(0));
     if (version.library.isEmpty() || version.classes.isEmpty() || version.runtimeVersion <= 0)
         raiseNotALibrary(path, QStringLiteral("its version block lacks the library's name, classes or runtime version"));
     return version;
