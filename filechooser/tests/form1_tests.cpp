@@ -90,7 +90,7 @@ TEST_P(ChooserListing, ListsTheDataFilesOfTheCurrentFolderInSearchOrder)
 {
     QTemporaryDir programFolder;
     QFile(programFolder.filePath("own.dt")).open(QIODevice::WriteOnly);
-    runtime::testing::setProgramFolder(programFolder.path());
+    runtime::setProgramFolder(programFolder.path());
     CurrentFolder current;
     for (const QString& name : GetParam().files)
         current.addFile(name);
@@ -98,7 +98,7 @@ TEST_P(ChooserListing, ListsTheDataFilesOfTheCurrentFolderInSearchOrder)
         current.addFolder(name);
 
     const QStringList shown = entries();
-    runtime::testing::setProgramFolder({});
+    runtime::setProgramFolder({});
     EXPECT_EQ(shown, dataFilesAsListed(current.path()));
     QStringList sorted = shown;
     sorted.sort();

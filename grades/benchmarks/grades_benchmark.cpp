@@ -6,7 +6,7 @@
 #include "schoolfile.h"
 
 #include "runtime/forms/program.h"
-#include "runtime/testing/testing.h"
+#include "runtime/forms/program.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,7 +28,7 @@ public:
             file.write(QStringLiteral("School of Sciences %1;CS,CIS,EE,ME,MATH;North,South,East,West\r\n")
                            .arg(school)
                            .toUtf8());
-        runtime::testing::setProgramFolder(folder_.path());
+        runtime::setProgramFolder(folder_.path());
     }
     QString path() const { return folder_.filePath("schools.dt"); }
 

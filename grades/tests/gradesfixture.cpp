@@ -7,13 +7,13 @@
 
 GradesFixture::GradesFixture()
 {
-    runtime::testing::setProgramFolder(folder.path());
+    runtime::setProgramFolder(folder.path());
 }
 
 GradesFixture::~GradesFixture()
 {
     app.reset();
-    runtime::testing::setProgramFolder({});
+    runtime::setProgramFolder({});
 }
 
 void GradesFixture::writeFile(const QString& name, const QByteArray& bytes) const

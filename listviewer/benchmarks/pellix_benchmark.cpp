@@ -4,7 +4,7 @@
 #include "pellix.h"
 
 #include "runtime/forms/program.h"
-#include "runtime/testing/testing.h"
+#include "runtime/forms/program.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,7 +45,7 @@ const ProgramFolderWithLines& folderWith(int lines)
 void ShowWithFile(benchmark::State& state)
 {
     const int lines = static_cast<int>(state.range(0));
-    runtime::testing::setProgramFolder(folderWith(lines).path());
+    runtime::setProgramFolder(folderWith(lines).path());
     for (auto _ : state) {
         auto window = std::make_unique<pellix>();
         window->show();
@@ -57,7 +57,7 @@ void ShowWithFile(benchmark::State& state)
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    runtime::testing::setProgramFolder({});
+    runtime::setProgramFolder({});
 }
 BENCHMARK(ShowWithFile)->Arg(3)->Arg(30000)->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,11 @@
 #include "pellix.h"
 
+#include "runtime/testing/testfolder.h"
 #include "runtime/testing/testing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,15 +21,10 @@ namespace {
 // The window reads "pellix.txt" from a program folder of the test's own.
 class ViewerWindow : public ::testing::Test {
 protected:
-    ViewerWindow() { runtime::testing::setProgramFolder(folder.path()); }
-    ~ViewerWindow() override { runtime::testing::setProgramFolder({}); }
+    ViewerWindow() { runtime::setProgramFolder(folder.path()); }
+    ~ViewerWindow() override { runtime::setProgramFolder({}); }
 
-    void write(const QByteArray& bytes) const
-    {
-        QFile out(file);
-        out.open(QIODevice::WriteOnly);
-        out.write(bytes);
-    }
+    void write(const QByteArray& bytes) const { folder.write("pellix.txt", bytes); }
 
     // Created and shown once the test has prepared the file.
     pellix& window()
@@ -49,8 +44,8 @@ protected:
         return texts;
     }
 
-    QTemporaryDir folder;
-    const QString file = folder.filePath("pellix.txt");
+    runtime::testing::TestFolder folder;
+    const QString file = folder.path("pellix.txt");
     runtime::testing::ScriptedMessages messages;
     runtime::testing::CaughtProgramEnd programEnd;
     std::unique_ptr<pellix> form;

@@ -5,7 +5,7 @@
 #include "vorn.h"
 
 #include "runtime/forms/program.h"
-#include "runtime/testing/testing.h"
+#include "runtime/forms/program.h"
 
 #include <QFileInfo>
 #include <QFile>
@@ -78,7 +78,7 @@ BENCHMARK(FindOverAllRecords)->Unit(benchmark::kMillisecond);
 // What the user waits for after Find Last Name: the window's walk over every record.
 void FindInWindow(benchmark::State& state)
 {
-    runtime::testing::setProgramFolder(QFileInfo(largeFile().path()).path());
+    runtime::setProgramFolder(QFileInfo(largeFile().path()).path());
     Vorn window;
     window.show();
     window.load.press();

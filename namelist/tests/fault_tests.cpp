@@ -22,9 +22,9 @@ protected:
     {
         if (::geteuid() == 0)
             GTEST_SKIP() << "permissions do not hold for root; CTest runs this as an ordinary user";
-        runtime::testing::setProgramFolder(folder.path());
+        runtime::setProgramFolder(folder.path());
     }
-    void TearDown() override { runtime::testing::setProgramFolder({}); }
+    void TearDown() override { runtime::setProgramFolder({}); }
 
     Vorn& window()
     {

@@ -18,8 +18,8 @@ constexpr long black = 0;
 
 class VornWindow : public ::testing::Test {
 protected:
-    VornWindow() { runtime::testing::setProgramFolder(folder.path()); }
-    ~VornWindow() override { runtime::testing::setProgramFolder({}); }
+    VornWindow() { runtime::setProgramFolder(folder.path()); }
+    ~VornWindow() override { runtime::setProgramFolder({}); }
 
     // Creates and shows the window once the test has prepared its files.
     Vorn& window()

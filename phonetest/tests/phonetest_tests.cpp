@@ -3,7 +3,7 @@
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
 #include "runtime/components/tests/componenttesting.h"
-#include "runtime/testing/hooks.h"
+#include "runtime/forms/programend.h"
 #include "runtime/testing/testing.h"
 
 #include <QApplication>

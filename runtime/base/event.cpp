@@ -2,7 +2,7 @@
 
 #include "runtime/base/error.h"
 #include "runtime/forms/msgbox.h"
-#include "runtime/testing/hooks.h"
+#include "runtime/forms/programend.h"
 
 namespace runtime::detail {
 

@@ -3,7 +3,7 @@
 #include "runtime/base/error.h"
 #include "runtime/components/host.h"
 #include "runtime/forms/msgbox.h"
-#include "runtime/testing/hooks.h"
+#include "runtime/forms/programend.h"
 
 #include <QCoreApplication>
 #include <QDir>

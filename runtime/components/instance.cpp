@@ -3,7 +3,7 @@
 #include "runtime/base/error.h"
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
-#include "runtime/testing/hooks.h"
+#include "runtime/forms/programend.h"
 
 #include <QWidget>
 

@@ -6,18 +6,7 @@
 
 #include <QWidget>
 
-#include <cmath>
-
 namespace runtime {
-namespace {
-
-int pixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
-}  // namespace
-
 UserControl::UserControl() : surface_(new QWidget) {}
 
 UserControl::~UserControl()
@@ -37,7 +26,7 @@ Control* UserControl::child(const Text& name) const
     return nullptr;
 }
 
-void UserControl::design(const UserControlDesign& surface, std::initializer_list<ChildPlacement> children)
+void UserControl::design(const UserControlDesign& surface, std::initializer_list<Placement> children)
 {
     width_ = surface.width;
     height_ = surface.height;
@@ -45,11 +34,10 @@ void UserControl::design(const UserControlDesign& surface, std::initializer_list
     if (surface.backColor)
         DesignSurface::setBackColor(surface_.data(), *surface.backColor);
     std::vector<Control*> placed;
-    for (const ChildPlacement& row : children) {
+    for (const Placement& row : children) {
         children_.emplace_back(row.name, row.control);
         placed.push_back(row.control);
-        DesignSurface::place(surface_.data(), *row.control, row.caption, row.left, row.top, row.width, row.height,
-                             row.tabIndex, row.attributes);
+        DesignSurface::place(surface_.data(), row);
         if (row.control->widget())
             row.control->widget()->setObjectName(row.name);
     }

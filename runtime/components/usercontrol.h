@@ -33,20 +33,6 @@ struct UserControlDesign {
     std::optional<Colour> backColor = {};
 };
 
-// One row of a control's design table: as a window's, with the child's design name first
-// (hosts and test containers find the children by it).
-struct ChildPlacement {
-    Text name;
-    Control* control;
-    Text caption = {};
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-    int tabIndex = -1;
-    Attributes attributes = {};
-};
-
 // The base of a control that a control library makes: a surface on which the control
 // places its own child controls from a design table, and that a host window places by
 // the control's class identifier. The host gives the control its extent; every time it
@@ -81,7 +67,7 @@ public:
 protected:
     UserControl();
 
-    void design(const UserControlDesign& surface, std::initializer_list<ChildPlacement> children);
+    void design(const UserControlDesign& surface, std::initializer_list<Placement> children);
 
     // Runs once the instance is made, before the host gives it an extent.
     virtual void UserControl_Initialize() {}

@@ -14,6 +14,8 @@ public:
     Button();
 
     Text caption() const;
+
+    Text shownText() const override { return caption(); }
     void setCaption(const Text& caption);
 
     // Presses the button as the user would, raising Click.

@@ -3,15 +3,8 @@
 #include <QPalette>
 #include <QWidget>
 
-#include <cmath>
-
 namespace runtime {
 namespace {
-
-int pixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
 
 QColor toQColor(Colour colour)
 {

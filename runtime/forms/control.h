@@ -43,6 +43,10 @@ public:
 
     int tabIndex() const { return tabIndex_; }
 
+    // What the control reads as for someone looking at it: a text box's text, a label's
+    // or a button's caption; the empty text for a control that shows none.
+    virtual Text shownText() const { return {}; }
+
     // The toolkit widget behind the control (nullptr for a control that is never shown).
     QWidget* widget() const { return widget_.data(); }
 

@@ -2,12 +2,21 @@
 
 #include "runtime/base/text.h"
 
+#include <cmath>
 #include <optional>
+#include <utility>
 
 namespace runtime {
 
 // Positions and sizes are twips, 1/1440 inch: 15 twips to a pixel at 96 dpi.
 inline constexpr float twipsPerPixel = 15.0f;
+
+// The whole pixels nearest to a length in twips: the one conversion of the runtime, so
+// that a window, a control and its widget agree to the pixel.
+inline int pixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
 
 // A colour as red, green and blue from 0 to 255. value() is red + 256 * green + 65536 * blue.
 struct Colour {
@@ -38,6 +47,7 @@ struct Font {
 
 enum class Alignment { Left, Centre, Right };
 
+class Control;
 class Frame;
 
 // The design attributes beyond name, kind, caption, position, size and tab index;
@@ -49,6 +59,34 @@ struct Attributes {
     std::optional<Colour> backColor = {};
     std::optional<Font> font = {};
     Text toolTip = {};
+};
+
+// One row of a design table: the control, its caption or text, its place in twips, its
+// tab index (-1: takes no part in the tab order) and the few extra attributes. A control
+// library's rows put the child's design name first, by which its hosts find the child.
+struct Placement {
+    Placement(Control* control, Text caption = {}, float left = 0, float top = 0, float width = 0, float height = 0,
+              int tabIndex = -1, Attributes attributes = {})
+        : control(control), caption(std::move(caption)), left(left), top(top), width(width), height(height),
+          tabIndex(tabIndex), attributes(std::move(attributes))
+    {
+    }
+    Placement(Text name, Control* control, Text caption = {}, float left = 0, float top = 0, float width = 0,
+              float height = 0, int tabIndex = -1, Attributes attributes = {})
+        : Placement(control, std::move(caption), left, top, width, height, tabIndex, std::move(attributes))
+    {
+        this->name = std::move(name);
+    }
+
+    Text name;
+    Control* control;
+    Text caption;
+    float left;
+    float top;
+    float width;
+    float height;
+    int tabIndex;
+    Attributes attributes;
 };
 
 }  // namespace runtime

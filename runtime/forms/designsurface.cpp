@@ -17,15 +17,16 @@ void DesignSurface::setBackColor(QWidget* surface, Colour colour)
     surface->setAutoFillBackground(true);
 }
 
-void DesignSurface::place(QWidget* surface, Control& control, const Text& caption, float left, float top,
-                          float width, float height, int tabIndex, const Attributes& attributes)
+void DesignSurface::place(QWidget* surface, const Placement& row)
 {
-    control.tabIndex_ = tabIndex;
+    Control& control = *row.control;
+    const Attributes& attributes = row.attributes;
+    control.tabIndex_ = row.tabIndex;
     QWidget* widget = control.widget();
     if (!widget)
         return;
     widget->setParent(attributes.container ? attributes.container->widget() : surface);
-    control.setDesignCaption(caption);
+    control.setDesignCaption(row.caption);
     control.setDesignAlignment(attributes.alignment);
     if (attributes.font)
         control.setFont(*attributes.font);
@@ -35,7 +36,7 @@ void DesignSurface::place(QWidget* surface, Control& control, const Text& captio
         control.setBackColor(*attributes.backColor);
     if (!attributes.toolTip.isEmpty())
         control.setToolTip(attributes.toolTip);
-    control.move(left, top, width, height);
+    control.move(row.left, row.top, row.width, row.height);
     widget->raise();
     widget->show();
 }

@@ -16,8 +16,7 @@ public:
 
     // One row of the table: the control goes on `surface` (or into its frame), gets its
     // caption and attributes, and takes its place in twips above the rows before it.
-    static void place(QWidget* surface, Control& control, const Text& caption, float left, float top, float width,
-                      float height, int tabIndex, const Attributes& attributes);
+    static void place(QWidget* surface, const Placement& row);
 
     // Chains the focus through the controls that take it, in the order of their tab
     // indices; returns the first of them, or nullptr.

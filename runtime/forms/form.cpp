@@ -9,8 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include <cmath>
-
 namespace runtime {
 
 // The toolkit window of a form: a main window whose central widget is the client area.
@@ -37,11 +35,6 @@ struct Form::Window {
     explicit Window(Form& form) : window(form) {}
 };
 
-static int pixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 Form::Form() : window_(std::make_unique<Window>(*this)) {}
 
 Form::~Form()
@@ -66,8 +59,7 @@ void Form::design(const FormDesign& form, std::initializer_list<Placement> contr
         DesignSurface::setBackColor(client, *form.backColor);
     for (const Placement& row : controls) {
         controls_.push_back(row.control);
-        DesignSurface::place(client, *row.control, row.caption, row.left, row.top, row.width, row.height,
-                             row.tabIndex, row.attributes);
+        DesignSurface::place(client, row);
     }
     if (Control* first = DesignSurface::chainTabOrder(controls_))
         first->widget()->setFocus(Qt::OtherFocusReason);

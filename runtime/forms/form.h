@@ -20,19 +20,6 @@ struct FormDesign {
     std::optional<Colour> backColor = {};
 };
 
-// One row of a window's design table: the control, its caption or text, its place in
-// twips, its tab index (-1: takes no part in the tab order) and the few extra attributes.
-struct Placement {
-    Control* control;
-    Text caption = {};
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-    int tabIndex = -1;
-    Attributes attributes = {};
-};
-
 // A window. A subclass, named as its form, owns its controls as members, writes its
 // design once as a table and binds its handlers in one block.
 //

@@ -12,6 +12,8 @@ public:
     Label();
 
     Text caption() const;
+
+    Text shownText() const override { return caption(); }
     void setCaption(const Text& caption);
 
 private:

@@ -2,7 +2,7 @@
 
 #include "runtime/base/error.h"
 #include "runtime/forms/form.h"
-#include "runtime/testing/hooks.h"
+#include "runtime/forms/programend.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,6 +19,7 @@ namespace runtime {
 namespace {
 
 Text programTitle;
+Text programFolderInstead;
 
 bool hasDisplay()
 {
@@ -70,8 +71,12 @@ void end()
 
 Text programFolder()
 {
-    const Text testFolder = detail::programFolderOverride();
-    return testFolder.isEmpty() ? QCoreApplication::applicationDirPath() : testFolder;
+    return programFolderInstead.isEmpty() ? QCoreApplication::applicationDirPath() : programFolderInstead;
+}
+
+void setProgramFolder(const Text& folder)
+{
+    programFolderInstead = folder;
 }
 
 Text currentFolder()

@@ -30,8 +30,12 @@ private:
 // Ends the program at once: every window goes, no other handler runs, nothing is asked.
 [[noreturn]] void end();
 
-// The program's own folder, without a trailing separator.
+// The program's own folder, without a trailing separator: the executable's, unless
+// setProgramFolder() named another.
 Text programFolder();
+// Makes programFolder() report `folder`, for a harness that runs the program's windows
+// elsewhere than beside its executable (a test); the empty text restores the real one.
+void setProgramFolder(const Text& folder);
 
 // The folder that is current for the process. Raises a RuntimeError when it has none
 // any more (deleted while current).

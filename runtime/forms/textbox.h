@@ -23,6 +23,8 @@ public:
     ~TextBox() override;
 
     Text text() const;
+
+    Text shownText() const override { return text(); }
     void setText(const Text& text);
 
     int selStart() const;

@@ -1,18 +1,9 @@
 #include "runtime/testing/testing.h"
 
 #include "runtime/forms/timerclock.h"
-#include "runtime/testing/hooks.h"
 
-#include <cstdio>
-#include <cstdlib>
-
-namespace runtime {
+namespace runtime::testing {
 namespace {
-
-Text testProgramFolder;
-bool catchingProgramEnd = false;
-bool programEnded = false;
-int programEndStatus = 0;
 
 MsgBoxResult defaultAnswer(const MsgBoxStyle& style)
 {
@@ -24,33 +15,6 @@ MsgBoxResult defaultAnswer(const MsgBoxStyle& style)
 }
 
 }  // namespace
-
-namespace detail {
-
-void endProgram(int status)
-{
-    if (catchingProgramEnd) {
-        programEnded = true;
-        programEndStatus = status;
-        throw ProgramEnded{};
-    }
-    std::fflush(nullptr);
-    std::_Exit(status);
-}
-
-bool programHasEnded()
-{
-    return catchingProgramEnd && programEnded;
-}
-
-Text programFolderOverride()
-{
-    return testProgramFolder;
-}
-
-}  // namespace detail
-
-namespace testing {
 
 ScriptedMessages::ScriptedMessages()
 {
@@ -89,33 +53,17 @@ void DrivenTime::advance(long long milliseconds)
     TimerClock::instance().advance(milliseconds);
 }
 
-CaughtProgramEnd::CaughtProgramEnd() : wasCatching_(catchingProgramEnd)
-{
-    catchingProgramEnd = true;
-    programEnded = false;
-    programEndStatus = 0;
-}
+CaughtProgramEnd::CaughtProgramEnd() : previous_(setProgramEndCatcher(this)) {}
 
 CaughtProgramEnd::~CaughtProgramEnd()
 {
-    catchingProgramEnd = wasCatching_;
-    programEnded = false;
+    setProgramEndCatcher(previous_);
 }
 
-bool CaughtProgramEnd::ended() const
+void CaughtProgramEnd::programEnds(int status)
 {
-    return programEnded;
+    ended_ = true;
+    status_ = status;
 }
 
-int CaughtProgramEnd::status() const
-{
-    return programEndStatus;
-}
-
-void setProgramFolder(const Text& folder)
-{
-    testProgramFolder = folder;
-}
-
-}  // namespace testing
-}  // namespace runtime
+}  // namespace runtime::testing

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "runtime/forms/msgbox.h"
+#include "runtime/forms/program.h"
+#include "runtime/forms/programend.h"
 
 #include <deque>
 #include <functional>
 #include <vector>
 
-// The runtime's test support: scripted message boxes, driven time, a caught program
-// end and a program folder of the test's own. Programs never use it.
+// The runtime's test support, a library of its own that programs never link: scripted
+// message boxes, driven time and a caught program end, each installed through the
+// runtime's seam for it while the object lives. (A test gives a program a folder of its
+// own with runtime::setProgramFolder.)
 namespace runtime::testing {
 
 // Records every message box instead of showing it, and answers as the test says:
@@ -43,19 +47,24 @@ public:
 // Turns end() into a recorded event: the handler that called it stops, no handler runs
 // after it while this object lives, the process goes on, and ended() tells that the
 // program would have ended.
-class CaughtProgramEnd {
+class CaughtProgramEnd : private ProgramEndCatcher {
 public:
     CaughtProgramEnd();
-    ~CaughtProgramEnd();
-    bool ended() const;
+    ~CaughtProgramEnd() override;
+    CaughtProgramEnd(const CaughtProgramEnd&) = delete;
+    CaughtProgramEnd& operator=(const CaughtProgramEnd&) = delete;
+
+    bool ended() const { return ended_; }
     // The exit status the program would have ended with (0 for end()).
-    int status() const;
+    int status() const { return status_; }
 
 private:
-    bool wasCatching_;
-};
+    void programEnds(int status) override;
+    bool hasEnded() const override { return ended_; }
 
-// The folder that programFolder() reports; the empty text restores the real one.
-void setProgramFolder(const Text& folder);
+    ProgramEndCatcher* previous_;
+    bool ended_ = false;
+    int status_ = 0;
+};
 
 }  // namespace runtime::testing

@@ -3,20 +3,17 @@
 #include "runtime/base/error.h"
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
-#include "runtime/forms/button.h"
-#include "runtime/forms/label.h"
-#include "runtime/forms/textbox.h"
-#include "runtime/testing/testing.h"
+#include "runtime/components/usercontrol.h"
 #include "runtime/tools/notation.h"
+#include "runtime/tools/scripthost.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QStringDecoder>
-#include <QWidget>
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <optional>
 
 namespace runtime::tools {
@@ -78,48 +75,16 @@ std::optional<QStringList> wordsOf(const Text& line, Text& fault)
 
 }  // namespace
 
-// The window the control lives in, off screen, and the interpreter of the commands.
-struct ScriptRunner::Host : components::Site {
-    std::shared_ptr<Instance> instance;
+// Runs the lines against the host: each command is a row of the table below it.
+struct ScriptRunner::Interpreter {
+    ScriptHost host;
     Print print;
-    QWidget window;
-    testing::ScriptedMessages messages;
     int lineNumber = 0;
     bool understood = true;
 
-    Host(std::shared_ptr<Instance> hosted, Print printer) : instance(std::move(hosted)), print(std::move(printer))
-    {
-        messages.whileShown = [this](const MessageBoxRequest& request) {
-            print(QStringLiteral("message %1").arg(Variant(request.text).literal()));
-        };
-        instance->setEventHandler([this](const components::MemberInfo& event, Arguments& arguments) {
-            QStringList values;
-            for (const Variant& argument : arguments)
-                values.append(argument.literal());
-            print(values.isEmpty() ? QStringLiteral("event %1").arg(event.name)
-                                   : QStringLiteral("event %1 %2").arg(event.name, values.join(QStringLiteral(", "))));
-        });
-        instance->widget()->setParent(&window);
-        instance->setSite(this);
-        window.show();
-        window.activateWindow();
-        QCoreApplication::processEvents();
-        // Placed at its design size, as a container places a new control.
-        extentRequested(instance->control()->width(), instance->control()->height());
-        if (QWidget* first = instance->focusWidget())
-            first->setFocus(Qt::OtherFocusReason);
-    }
+    Interpreter(std::shared_ptr<Instance> instance, const Print& printer) : host(std::move(instance), printer), print(printer) {}
 
-    ~Host() override
-    {
-        instance->setSite(nullptr);
-    }
-
-    void extentRequested(float width, float height) override
-    {
-        window.resize(static_cast<int>(width / twipsPerPixel) + 1, static_cast<int>(height / twipsPerPixel) + 1);
-        instance->setExtent(width, height);
-    }
+    Instance& instance() const { return host.instance(); }
 
     void fault(const Text& text)
     {
@@ -139,7 +104,7 @@ struct ScriptRunner::Host : components::Site {
                 return std::nullopt;
             }
         }
-        if (const components::MemberInfo* member = components::findMember(instance->typeInfo(), word))
+        if (const components::MemberInfo* member = components::findMember(instance().typeInfo(), word))
             return member->id;
         fault(QStringLiteral("the control has no member named %1").arg(word));
         return std::nullopt;
@@ -147,7 +112,7 @@ struct ScriptRunner::Host : components::Site {
 
     Control* childOf(const Text& name)
     {
-        UserControl* control = instance->control();
+        UserControl* control = instance().control();
         Control* child = control ? control->child(name) : nullptr;
         if (!child)
             fault(QStringLiteral("the control has no child named %1").arg(name));
@@ -176,8 +141,8 @@ struct ScriptRunner::Host : components::Site {
             return fault(valueFault);
         Arguments arguments = *typed;
         const Arguments passed = arguments;
-        const CallResult result = instance->invoke(*id, kind, arguments);
-        const components::MemberInfo* member = components::findMember(instance->typeInfo(), *id);
+        const CallResult result = instance().invoke(*id, kind, arguments);
+        const components::MemberInfo* member = components::findMember(instance().typeInfo(), *id);
         const bool hasResult = kind == CallKind::PropertyGet
             || (kind == CallKind::Method && member && member->result != ValueType::Empty);
         report(line, result, hasResult);
@@ -187,156 +152,142 @@ struct ScriptRunner::Host : components::Site {
         }
     }
 
-    void sendKey(int key, const Text& text)
+    void call(const Text& line, const QStringList& words) { callMember(line, words, CallKind::Method); }
+    void get(const Text& line, const QStringList& words) { callMember(line, words, CallKind::PropertyGet); }
+    void put(const Text& line, const QStringList& words) { callMember(line, words, CallKind::PropertyPut); }
+
+    void resize(const Text& line, const QStringList& words)
     {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &window, &release);
+        bool widthIsNumber = false;
+        bool heightIsNumber = false;
+        const float width = words.value(1).toFloat(&widthIsNumber);
+        const float height = words.value(2).toFloat(&heightIsNumber);
+        if (words.size() != 3 || !widthIsNumber || !heightIsNumber)
+            return fault(QStringLiteral("resize needs a width and a height in twips"));
+        host.extentRequested(width, height);
+        const UserControl& control = *instance().control();
+        print(QStringLiteral("%1 -> %2 x %3").arg(line, twips(control.width()), twips(control.height())));
     }
 
-    void typeText(const Text& text)
+    void children(const Text&, const QStringList&)
     {
-        for (const QChar character : text) {
-            int key = character.unicode();
-            if (character.isLetter())
-                key = character.toUpper().unicode();
-            sendKey(key, Text(character));
+        for (const auto& [name, child] : instance().control()->children())
+            print(QStringLiteral("%1: left %2, top %3, width %4, height %5")
+                      .arg(name, twips(child->left()), twips(child->top()), twips(child->width()), twips(child->height())));
+    }
+
+    void text(const Text& line, const QStringList& words)
+    {
+        if (Control* child = childOf(words.value(1)))
+            print(QStringLiteral("%1 -> %2").arg(line, Variant(child->shownText()).literal()));
+    }
+
+    void focus(const Text&, const QStringList& words)
+    {
+        if (Control* child = childOf(words.value(1)))
+            child->setFocus();
+    }
+
+    void focused(const Text&, const QStringList&)
+    {
+        Text name = QStringLiteral("(none)");
+        for (const auto& [childName, child] : instance().control()->children()) {
+            if (child->widget() && child->widget() == QApplication::focusWidget())
+                name = childName;
         }
+        print(QStringLiteral("focused -> %1").arg(name));
     }
 
-    void pressKey(const Text& name)
+    void type(const Text& line, const QStringList&) { host.type(line.mid(line.indexOf(u' ') + 1)); }
+
+    void key(const Text&, const QStringList& words)
     {
         static const std::pair<const char16_t*, std::pair<int, const char16_t*>> keys[] = {
             {u"Backspace", {Qt::Key_Backspace, u"\b"}}, {u"Tab", {Qt::Key_Tab, u"\t"}},
             {u"Return", {Qt::Key_Return, u"\r"}},       {u"Delete", {Qt::Key_Delete, u""}},
             {u"Space", {Qt::Key_Space, u" "}},
         };
+        const Text name = words.value(1);
         for (const auto& [keyName, key] : keys) {
             if (name == QStringView(keyName))
-                return sendKey(key.first, Text::fromUtf16(key.second));
+                return host.pressKey(key.first, Text::fromUtf16(key.second));
         }
         fault(QStringLiteral("%1 is no key this script knows").arg(name));
     }
 
-    void click(Control& child)
+    void click(const Text&, const QStringList& words)
     {
-        // The click lands on what lies at the child's centre: a list box takes it in the
-        // area inside its frame, not in the frame itself.
-        QWidget* widget = child.widget();
-        const QPoint middle(widget->width() / 2, widget->height() / 2);
-        if (QWidget* inner = widget->childAt(middle))
-            widget = inner;
-        const QPointF centre = widget->mapFrom(child.widget(), middle);
-        const QPointF global = widget->mapToGlobal(centre);
-        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &release);
+        if (Control* child = childOf(words.value(1)))
+            host.click(*child);
     }
 
-    Text textOf(Control& child)
+    // What the library itself says, through its entry point.
+    void canunload(const Text&, const QStringList&)
     {
-        if (auto* box = dynamic_cast<TextBox*>(&child))
-            return box->text();
-        if (auto* label = dynamic_cast<Label*>(&child))
-            return label->caption();
-        if (auto* button = dynamic_cast<Button*>(&child))
-            return button->caption();
-        return {};
+        const bool can = instance().libraryCanUnloadNow() == components::Ok;
+        print(QStringLiteral("canunload -> %1").arg(can ? QStringLiteral("yes") : QStringLiteral("no")));
+    }
+
+    void destroy(const Text&, const QStringList&)
+    {
+        instance().destroy();
+        print(QStringLiteral("destroy -> ok"));
     }
 
     bool controlAlive(const Text& command)
     {
-        if (instance->isAlive())
+        if (instance().isAlive())
             return true;
         print(QStringLiteral("%1 -> error %2: The control has been destroyed").arg(command).arg(callerror::ObjectDestroyed));
         return false;
     }
 
-    void runLine(const Text& rawLine)
-    {
-        const Text line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(u'\'') || line.startsWith(u'#'))
-            return;
-        Text wordFault;
-        const std::optional<QStringList> parsed = wordsOf(line, wordFault);
-        if (!parsed)
-            return fault(wordFault);
-        const QStringList& words = *parsed;
-        const Text& command = words[0];
-        const Text argument = words.value(1);
-        if (command == QStringLiteral("call"))
-            return callMember(line, words, CallKind::Method);
-        if (command == QStringLiteral("get"))
-            return callMember(line, words, CallKind::PropertyGet);
-        if (command == QStringLiteral("put"))
-            return callMember(line, words, CallKind::PropertyPut);
-        if (command == QStringLiteral("canunload")) {
-            print(QStringLiteral("canunload -> %1").arg(canUnload() ? QStringLiteral("yes") : QStringLiteral("no")));
-            return;
-        }
-        if (command == QStringLiteral("destroy")) {
-            instance->destroy();
-            print(QStringLiteral("destroy -> ok"));
-            return;
-        }
-        if (!controlAlive(line))
-            return;
-        if (command == QStringLiteral("resize")) {
-            bool widthIsNumber = false;
-            bool heightIsNumber = false;
-            const float width = words.value(1).toFloat(&widthIsNumber);
-            const float height = words.value(2).toFloat(&heightIsNumber);
-            if (words.size() != 3 || !widthIsNumber || !heightIsNumber)
-                return fault(QStringLiteral("resize needs a width and a height in twips"));
-            extentRequested(width, height);
-            const UserControl& control = *instance->control();
-            print(QStringLiteral("%1 -> %2 x %3").arg(line, twips(control.width()), twips(control.height())));
-            return;
-        }
-        if (command == QStringLiteral("children")) {
-            for (const auto& [name, child] : instance->control()->children())
-                print(QStringLiteral("%1: left %2, top %3, width %4, height %5")
-                          .arg(name, twips(child->left()), twips(child->top()), twips(child->width()),
-                               twips(child->height())));
-            return;
-        }
-        if (command == QStringLiteral("focused")) {
-            Text name = QStringLiteral("(none)");
-            for (const auto& [childName, child] : instance->control()->children()) {
-                if (child->widget() && child->widget() == QApplication::focusWidget())
-                    name = childName;
-            }
-            print(QStringLiteral("focused -> %1").arg(name));
-            return;
-        }
-        if (command == QStringLiteral("type"))
-            return typeText(line.mid(line.indexOf(u' ') + 1));
-        if (command == QStringLiteral("key"))
-            return pressKey(argument);
-        if (command == QStringLiteral("text") || command == QStringLiteral("focus") || command == QStringLiteral("click")) {
-            Control* child = childOf(argument);
-            if (!child)
-                return;
-            if (command == QStringLiteral("text"))
-                print(QStringLiteral("%1 -> %2").arg(line, Variant(textOf(*child)).literal()));
-            else if (command == QStringLiteral("focus"))
-                child->setFocus();
-            else
-                click(*child);
-            return;
-        }
-        fault(QStringLiteral("unknown command %1").arg(command));
-    }
-
-    // What the library itself says, through its entry point.
-    bool canUnload() const { return instance->libraryCanUnloadNow() == components::Ok; }
+    void runLine(const Text& rawLine);
 };
 
+void ScriptRunner::Interpreter::runLine(const Text& rawLine)
+{
+    // The commands, as script.h lists them. Those that reach into the control need it
+    // alive; calls report a destroyed control as the error of the call.
+    static const struct Command {
+        QStringView name;
+        bool needsLiveControl;
+        void (Interpreter::*run)(const Text& line, const QStringList& words);
+    } commands[] = {
+        {u"call", false, &Interpreter::call},
+        {u"get", false, &Interpreter::get},
+        {u"put", false, &Interpreter::put},
+        {u"canunload", false, &Interpreter::canunload},
+        {u"destroy", false, &Interpreter::destroy},
+        {u"resize", true, &Interpreter::resize},
+        {u"children", true, &Interpreter::children},
+        {u"text", true, &Interpreter::text},
+        {u"focus", true, &Interpreter::focus},
+        {u"focused", true, &Interpreter::focused},
+        {u"type", true, &Interpreter::type},
+        {u"key", true, &Interpreter::key},
+        {u"click", true, &Interpreter::click},
+    };
+
+    const Text line = rawLine.trimmed();
+    if (line.isEmpty() || line.startsWith(u'\'') || line.startsWith(u'#'))
+        return;
+    Text wordFault;
+    const std::optional<QStringList> words = wordsOf(line, wordFault);
+    if (!words)
+        return fault(wordFault);
+    const auto command = std::find_if(std::begin(commands), std::end(commands),
+                                      [&](const Command& row) { return row.name == words->front(); });
+    const bool known = command != std::end(commands);
+    if ((!known || command->needsLiveControl) && !controlAlive(line))
+        return;
+    if (!known)
+        return fault(QStringLiteral("unknown command %1").arg(words->front()));
+    (this->*command->run)(line, *words);
+}
+
 ScriptRunner::ScriptRunner(std::shared_ptr<Instance> instance, Print print)
-    : host_(std::make_unique<Host>(std::move(instance), std::move(print)))
+    : interpreter_(std::make_unique<Interpreter>(std::move(instance), print))
 {
 }
 
@@ -344,13 +295,13 @@ ScriptRunner::~ScriptRunner() = default;
 
 bool ScriptRunner::run(const Text& script)
 {
-    host_->understood = true;
-    host_->lineNumber = 0;
+    interpreter_->understood = true;
+    interpreter_->lineNumber = 0;
     for (const Text& line : script.split(u'\n')) {
-        ++host_->lineNumber;
-        host_->runLine(line);
+        ++interpreter_->lineNumber;
+        interpreter_->runLine(line);
     }
-    return host_->understood;
+    return interpreter_->understood;
 }
 
 Text readScript(const Text& path)

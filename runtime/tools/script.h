@@ -5,14 +5,12 @@
 #include <functional>
 #include <memory>
 
-class QWidget;
-
 namespace runtime::tools {
 
 // The test container of the command-line tool: hosts one control in a window off screen
-// and runs a small script against it, one command a line, printing what each returns,
-// every event as the control raises it and every message box it shows (answered with
-// its default button):
+// (ScriptHost) and runs a small script against it, one command a line, printing what each
+// returns, every event as the control raises it and every message box it shows (answered
+// with its default button):
 //
 //   call <member> [<argument>...]   a method; prints  stdformat -> "(312) 447-1234"
 //   get <member>                    a property
@@ -46,8 +44,8 @@ public:
     bool run(const Text& script);
 
 private:
-    struct Host;
-    std::unique_ptr<Host> host_;
+    struct Interpreter;
+    std::unique_ptr<Interpreter> interpreter_;
 };
 
 // Reads a script file as UTF-8 text; raises a RuntimeError naming the file and what is

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 
 namespace runtime::tools {
@@ -27,11 +26,6 @@ Text twips(float value)
     char digits[32];
     const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
     return QString::fromLatin1(digits, end - digits);
-}
-
-int pixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
 std::optional<float> extentOf(const Text& typed)

@@ -5,7 +5,7 @@
 #include "runtime/components/hostedcontrol.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/label.h"
-#include "runtime/testing/hooks.h"
+#include "runtime/forms/programend.h"
 #include "runtime/testing/testing.h"
 
 #include <QApplication>

@@ -1,0 +1,37 @@
+#include "runtime/forms/programend.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace runtime {
+namespace {
+
+ProgramEndCatcher* installedCatcher = nullptr;
+
+}  // namespace
+
+ProgramEndCatcher* setProgramEndCatcher(ProgramEndCatcher* catcher)
+{
+    return std::exchange(installedCatcher, catcher);
+}
+
+namespace detail {
+
+void endProgram(int status)
+{
+    if (installedCatcher) {
+        installedCatcher->programEnds(status);
+        throw ProgramEnded{};
+    }
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+bool programHasEnded()
+{
+    return installedCatcher && installedCatcher->hasEnded();
+}
+
+}  // namespace detail
+}  // namespace runtime
