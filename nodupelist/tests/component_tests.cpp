@@ -144,7 +144,7 @@ TEST_F(SolvaneTest, AWindowPlacesItByIdentifierAndHearsEveryClick)
 TEST(SolvaneLibrary, ALibraryFileThatIsGoneIsNamedWithTheClassIdentifier)
 {
     TemporaryUserData data;
-    const QString copy = copyOf(SOLVANE_LIBRARY, data.folder(), "libsolvane.so");
+    const QString copy = copyOf(SOLVANE_LIBRARY, data.path(), "libsolvane.so");
     registerLibrary(copy);
     ASSERT_TRUE(QFile::remove(copy));
     try {

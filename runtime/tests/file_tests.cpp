@@ -1,10 +1,10 @@
 #include "runtime/base/error.h"
 #include "runtime/files/patternsearch.h"
 #include "runtime/files/textfile.h"
+#include "runtime/testing/testfolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -15,99 +15,84 @@ namespace {
 
 class TextFiles : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    void write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray read(const QString& name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     QStringList lines(const QString& name) const
     {
-        runtime::InputFile file(path(name));
+        runtime::InputFile file(folder.path(name));
         QStringList read;
         while (!file.atEnd())
             read << file.readLine();
         return read;
     }
 
-    QTemporaryDir folder;
+    runtime::testing::TestFolder folder;
 };
 
 TEST_F(TextFiles, ReadLinesWithoutTheirEndsWhateverTheEnd)
 {
-    write("mixed.txt", "one\r\ntwo\n\r\nlast");
+    folder.write("mixed.txt", "one\r\ntwo\n\r\nlast");
     EXPECT_EQ(lines("mixed.txt"), (QStringList{"one", "two", "", "last"}));
-    write("crlf.txt", "a\r\nb\r\n");
+    folder.write("crlf.txt", "a\r\nb\r\n");
     EXPECT_EQ(lines("crlf.txt"), (QStringList{"a", "b"}));
-    write("empty.txt", "");
+    folder.write("empty.txt", "");
     EXPECT_TRUE(lines("empty.txt").isEmpty());
-    write("lone-cr.txt", "a\rb\r\n");
+    folder.write("lone-cr.txt", "a\rb\r\n");
     EXPECT_EQ(lines("lone-cr.txt"), QStringList{"a\rb"});
 }
 
 TEST_F(TextFiles, ReadingPastTheEndOrAMissingFileRaises)
 {
-    write("one.txt", "only\r\n");
-    runtime::InputFile file(path("one.txt"));
+    folder.write("one.txt", "only\r\n");
+    runtime::InputFile file(folder.path("one.txt"));
     file.readLine();
     EXPECT_THROW(file.readLine(), runtime::RuntimeError);
     try {
-        runtime::InputFile missing(path("missing.txt"));
+        runtime::InputFile missing(folder.path("missing.txt"));
         FAIL() << "a missing file opened";
     } catch (const runtime::RuntimeError& error) {
         EXPECT_EQ(error.number(), runtime::RuntimeError::FileNotFound);
         EXPECT_TRUE(error.text().contains("missing.txt")) << error.text().toStdString();
     }
     QDir(folder.path()).mkdir("folder.txt");
-    EXPECT_THROW(runtime::InputFile(path("folder.txt")), runtime::RuntimeError);
+    EXPECT_THROW(runtime::InputFile(folder.path("folder.txt")), runtime::RuntimeError);
 }
 
 TEST_F(TextFiles, OutputReplacesTheFileOnlyWhenClosed)
 {
-    write("out.txt", "previous\r\n");
+    folder.write("out.txt", "previous\r\n");
     {
-        runtime::OutputFile file(path("out.txt"));
+        runtime::OutputFile file(folder.path("out.txt"));
         file.writeLine("new");
-        EXPECT_EQ(read("out.txt"), "previous\r\n");
+        EXPECT_EQ(folder.read("out.txt"), "previous\r\n");
         // Abandoned without close(): the previous file stays.
     }
-    EXPECT_EQ(read("out.txt"), "previous\r\n");
-    runtime::OutputFile file(path("out.txt"));
+    EXPECT_EQ(folder.read("out.txt"), "previous\r\n");
+    runtime::OutputFile file(folder.path("out.txt"));
     file.writeLine("new");
     file.writeLine("");
     file.close();
-    EXPECT_EQ(read("out.txt"), "new\r\n\r\n");
+    EXPECT_EQ(folder.read("out.txt"), "new\r\n\r\n");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.txt"});
 }
 
 TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
 {
-    ASSERT_TRUE(QFile::link("/dev/full", path("full.txt")));
-    runtime::OutputFile output(path("full.txt"));
+    ASSERT_TRUE(QFile::link("/dev/full", folder.path("full.txt")));
+    runtime::OutputFile output(folder.path("full.txt"));
     EXPECT_THROW(
         {
             output.writeLine("x");
             output.close();
         },
         runtime::RuntimeError);
-    runtime::AppendFile append(path("full.txt"));
+    runtime::AppendFile append(folder.path("full.txt"));
     EXPECT_THROW(append.writeLine("x"), runtime::RuntimeError);
-    EXPECT_TRUE(QFileInfo(path("full.txt")).isSymLink());
+    EXPECT_TRUE(QFileInfo(folder.path("full.txt")).isSymLink());
 }
 
 // A disk that fills up while the lines are written, as a file-size limit makes it.
 TEST_F(TextFiles, ADiskFullHalfwayKeepsThePreviousFile)
 {
-    write("out.txt", "previous\r\n");
+    folder.write("out.txt", "previous\r\n");
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -116,7 +101,7 @@ TEST_F(TextFiles, ADiskFullHalfwayKeepsThePreviousFile)
     setrlimit(RLIMIT_FSIZE, &small);
     bool raised = false;
     try {
-        runtime::OutputFile file(path("out.txt"));
+        runtime::OutputFile file(folder.path("out.txt"));
         for (int line = 0; line < 1000; ++line)
             file.writeLine("a line of names that will not all fit");
         file.close();
@@ -126,20 +111,20 @@ TEST_F(TextFiles, ADiskFullHalfwayKeepsThePreviousFile)
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(raised);
-    EXPECT_EQ(read("out.txt"), "previous\r\n");
+    EXPECT_EQ(folder.read("out.txt"), "previous\r\n");
 }
 
 TEST_F(TextFiles, AppendCreatesTheFileAndAddsWholeLines)
 {
     {
-        runtime::AppendFile file(path("schools.txt"));
+        runtime::AppendFile file(folder.path("schools.txt"));
         file.writeLine("A;B;C");
         file.close();
     }
-    runtime::AppendFile file(path("schools.txt"));
+    runtime::AppendFile file(folder.path("schools.txt"));
     file.writeLine(QString::fromUtf8("Zürich;;"));
     file.close();
-    EXPECT_EQ(read("schools.txt"), "A;B;C\r\nZ\xC3\xBCrich;;\r\n");
+    EXPECT_EQ(folder.read("schools.txt"), "A;B;C\r\nZ\xC3\xBCrich;;\r\n");
 }
 
 TEST(PatternMatching, StarAndQuestionMarkOnly)
@@ -161,12 +146,12 @@ TEST(PatternMatching, StarAndQuestionMarkOnly)
 
 TEST_F(TextFiles, PatternSearchListsOrdinaryVisibleFilesOnly)
 {
-    write("one.dt", "");
-    write("two.dt", "");
-    write(".hidden.dt", "");
-    write("other.txt", "");
+    folder.write("one.dt", "");
+    folder.write("two.dt", "");
+    folder.write(".hidden.dt", "");
+    folder.write("other.txt", "");
     QDir(folder.path()).mkdir("folder.dt");
-    ASSERT_TRUE(QFile::link("/dev/null", path("device.dt")));
+    ASSERT_TRUE(QFile::link("/dev/null", folder.path("device.dt")));
 
     runtime::PatternSearch search(folder.path() + "/*.dt");
     QStringList found;

@@ -3,10 +3,10 @@
 #include "runtime/components/catalogue.h"
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
+#include "runtime/testing/testfolder.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,11 @@
 
 // A user data folder of the test's own, so that registrations never reach the real
 // user's catalogue: XDG_DATA_HOME points into a temporary folder while it lives.
-class TemporaryUserData {
+class TemporaryUserData : public runtime::testing::TestFolder {
 public:
     TemporaryUserData() : previous_(qgetenv("XDG_DATA_HOME")), hadPrevious_(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
     {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(folder_.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path()));
     }
     ~TemporaryUserData()
     {
@@ -28,24 +28,9 @@ public:
             qunsetenv("XDG_DATA_HOME");
     }
 
-    QString folder() const { return folder_.path(); }
     QString catalogue() const { return runtime::components::Catalogue::defaultPath(); }
-    QString path(const QString& name) const { return folder_.filePath(name); }
-
-    QByteArray read(const QString& path) const
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    void write(const QString& path, const QByteArray& bytes) const
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
 
 private:
-    QTemporaryDir folder_;
     QByteArray previous_;
     bool hadPrevious_;
 };

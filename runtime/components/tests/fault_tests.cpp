@@ -64,9 +64,9 @@ TEST_F(CatalogueFaultTest, AFolderThatCannotBeWrittenLeavesTheCatalogueAsItWas)
 TEST_F(CatalogueFaultTest, AUserDataFolderThatCannotBeMadeIsReported)
 {
     TemporaryUserData elsewhere;
-    ASSERT_EQ(chmod(QFile::encodeName(elsewhere.folder()).constData(), 0500), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(elsewhere.path()).constData(), 0500), 0);
     const int status = LoadedLibrary::load(SAMPLE_LIBRARY)->registerServer();
-    chmod(QFile::encodeName(elsewhere.folder()).constData(), 0700);
+    chmod(QFile::encodeName(elsewhere.path()).constData(), 0700);
     EXPECT_EQ(status, Failed);
     EXPECT_TRUE(lastError().contains("cannot be made")) << lastError().toStdString();
 }

@@ -1,6 +1,7 @@
 // The tool `controls` as a user runs it: a real process, with a user data folder of the
 // test's own.
 #include "runtime/components/catalogue.h"
+#include "runtime/testing/testfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,25 +39,13 @@ protected:
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), error};
     }
 
-    QString catalogue() const { return data.filePath("suite-runtime/controls.json"); }
+    QString catalogue() const { return data.path("suite-runtime/controls.json"); }
 
-    QByteArray catalogueBytes() const
-    {
-        QFile file(catalogue());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    void writeFile(const QString& path, const QByteArray& bytes) const
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
+    QByteArray catalogueBytes() const { return data.read(catalogue()); }
 
     const QString sample = QFileInfo(SAMPLE_LIBRARY).canonicalFilePath();
-    QTemporaryDir data;
-    QTemporaryDir work;
+    runtime::testing::TestFolder data;
+    runtime::testing::TestFolder work;
 };
 
 }  // namespace
@@ -81,12 +70,12 @@ TEST_F(ControlsTool, RegistersListsAndUnregisters)
 
 TEST_F(ControlsTool, RegistersTheControlLibrariesOfAFolderAndNothingElse)
 {
-    QFile::copy(SAMPLE_LIBRARY, work.filePath("libsample.so"));
-    QFile::copy(RUNTIME_LIBRARY, work.filePath("libruntime.so"));
-    writeFile(work.filePath("libnotes.so"), "no library\n");
+    QFile::copy(SAMPLE_LIBRARY, work.path("libsample.so"));
+    QFile::copy(RUNTIME_LIBRARY, work.path("libruntime.so"));
+    work.write("libnotes.so", "no library\n");
     const ToolRun registered = run({"register", work.path()});
     EXPECT_EQ(registered.status, 0) << registered.error.toStdString();
-    EXPECT_EQ(registered.out, "Registered sample.sampler (" + QFileInfo(work.filePath("libsample.so")).canonicalFilePath() + ")\n");
+    EXPECT_EQ(registered.out, "Registered sample.sampler (" + QFileInfo(work.path("libsample.so")).canonicalFilePath() + ")\n");
 
     QTemporaryDir empty;
     const ToolRun none = run({"register", empty.path()});
@@ -96,7 +85,7 @@ TEST_F(ControlsTool, RegistersTheControlLibrariesOfAFolderAndNothingElse)
 
 TEST_F(ControlsTool, ListAndDescribeSayWhyAHostWouldRefuseALibrary)
 {
-    const QString copy = work.filePath("libsample.so");
+    const QString copy = work.path("libsample.so");
     QFile::copy(SAMPLE_LIBRARY, copy);
     ASSERT_EQ(run({"register", copy}).status, 0);
     ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::Permissions(0x7777)));
@@ -190,8 +179,8 @@ destroy
 canunload
 call repeat "a" 1%
 )";
-    writeFile(work.filePath("script.txt"), script);
-    const ToolRun ran = run({"script", "sample.sampler", work.filePath("script.txt")});
+    work.write("script.txt", script);
+    const ToolRun ran = run({"script", "sample.sampler", work.path("script.txt")});
     EXPECT_EQ(ran.status, 0) << ran.error.toStdString();
     EXPECT_EQ(ran.out.toStdString(), R"(call repeat "ab" 3% -> "ababab"
 call reverse "abc" -> ok
@@ -237,16 +226,16 @@ TEST_F(ControlsTool, AScriptLineItCannotReadIsNamedAndTheRestRuns)
 TEST_F(ControlsTool, AScriptFileThatCannotBeReadIsRefusedBeforeAnythingRuns)
 {
     run({"register", SAMPLE_LIBRARY});
-    writeFile(work.filePath("nul.txt"), QByteArray("get resizes\n\0", 13));
-    writeFile(work.filePath("latin1.txt"), "put caption \"caf\xe9\"\n");
-    writeFile(work.filePath("huge.txt"), "call repeat \"" + QByteArray(1 << 20, 'x') + "\" 1%\n");
+    work.write("nul.txt", QByteArray("get resizes\n\0", 13));
+    work.write("latin1.txt", "put caption \"caf\xe9\"\n");
+    work.write("huge.txt", "call repeat \"" + QByteArray(1 << 20, 'x') + "\" 1%\n");
     const struct {
         QString file;
         const char* reason;
     } rows[] = {
-        {work.filePath("missing.txt"), "Cannot read the script"},
-        {work.filePath("nul.txt"), "holds a NUL byte at byte 12"},
-        {work.filePath("latin1.txt"), "is not valid UTF-8"},
+        {work.path("missing.txt"), "Cannot read the script"},
+        {work.path("nul.txt"), "holds a NUL byte at byte 12"},
+        {work.path("latin1.txt"), "is not valid UTF-8"},
         {work.path(), "Cannot read the script"},
     };
     for (const auto& row : rows) {
@@ -256,14 +245,14 @@ TEST_F(ControlsTool, AScriptFileThatCannotBeReadIsRefusedBeforeAnythingRuns)
         EXPECT_EQ(refused.out, "");
         EXPECT_TRUE(refused.error.contains(row.reason)) << refused.error.toStdString();
     }
-    const ToolRun huge = run({"script", "sample.sampler", work.filePath("huge.txt")});
+    const ToolRun huge = run({"script", "sample.sampler", work.path("huge.txt")});
     EXPECT_EQ(huge.status, 0);
     EXPECT_EQ(huge.out.size(), 2 * (1 << 20) + 24);  // the line, " -> ", the quoted result
 }
 
 TEST_F(ControlsTool, ADamagedOrForeignCatalogueIsReportedAndLeftAsItWas)
 {
-    writeFile(catalogue(), "{\"format\": 1, \"classes\": {\"tesk.phonectrl\": ");
+    data.write(catalogue(), "{\"format\": 1, \"classes\": {\"tesk.phonectrl\": ");
     const ToolRun damaged = run({"register", SAMPLE_LIBRARY});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_TRUE(damaged.error.contains("is damaged")) << damaged.error.toStdString();
@@ -281,7 +270,7 @@ TEST_F(ControlsTool, ADamagedOrForeignCatalogueIsReportedAndLeftAsItWas)
 
 TEST_F(ControlsTool, UnregisteringALibraryThatIsGoneRemovesItsEntries)
 {
-    const QString copy = work.filePath("libsample.so");
+    const QString copy = work.path("libsample.so");
     QFile::copy(SAMPLE_LIBRARY, copy);
     run({"register", copy});
     QFile::remove(copy);
