@@ -46,12 +46,12 @@ private:
     void done_Click();
     void Timer1_Timer();
 
-    void showmsg(const Text& text, runtime::MessageKind kind);
+    void showmsg(const runtime::Text& text, runtime::MessageKind kind);
     void find(SearchBy searchBy);
     void forgetRemovedPosition(std::int32_t removedPosition);
 
     runtime::StatusLine statusLine{msgs, Timer1};
     names namelist;
-    Text infile;
-    Text outfile;
+    runtime::Text infile;
+    runtime::Text outfile;
 };
