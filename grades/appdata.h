@@ -4,13 +4,11 @@
 
 #include <array>
 
-using runtime::Text;
-
 // One school of the school list file.
 struct schoolrec {
-    Text sname;     // the school's name
-    Text deptlist;  // its department acronyms, joined by ","
-    Text camplist;  // its campus abbreviations, joined by ","
+    runtime::Text sname;     // the school's name
+    runtime::Text deptlist;  // its department acronyms, joined by ","
+    runtime::Text camplist;  // its campus abbreviations, joined by ","
 };
 
 // The data that the windows of the grade book application share. It lives for one run
@@ -21,7 +19,7 @@ struct appdata {
     static constexpr int schoolCount = 11;
     using SchoolTable = std::array<schoolrec, schoolCount>;
 
-    Text instructorfirst;
-    Text instructorlast;
+    runtime::Text instructorfirst;
+    runtime::Text instructorlast;
     SchoolTable schools;
 };

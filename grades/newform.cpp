@@ -5,6 +5,7 @@
 #include "schoolline.h"
 
 #include "runtime/base/error.h"
+#include "runtime/base/integers.h"
 #include "runtime/forms/msgbox.h"
 #include "runtime/forms/program.h"
 
@@ -51,7 +52,7 @@ void newform::Form_Load()
     const schoolfile file(programFolder() + "/schools.dt");
     try {
         if (!file.exists()) {
-            showmsg("No school data defined yet", Information);
+            showmsg("No school data defined yet", MessageKind::Information);
             return;
         }
         const schoolread read = file.readinto(app_.data.schools);
@@ -77,7 +78,7 @@ void newform::reportSkipped(const schoolread& read)
                         .arg(read.firstShortLine)
                         .arg(read.shortLineCount - 1);
     if (!problems.isEmpty())
-        showmsg(problems.join('\n'), Error);
+        showmsg(problems.join('\n'), MessageKind::Error);
 }
 
 // Offers the school's departments and campuses. Nothing is cleared: choosing schools
@@ -115,16 +116,12 @@ void newform::newdone_Click()
     hide();
 }
 
-void newform::showmsg(const Text& text, Short kind)
+void newform::showmsg(const Text& text, MessageKind kind)
 {
-    msgs.setForeColor(kind == Error ? rgb(255, 0, 0) : rgb(0, 0, 0));
-    msgs.setCaption(text);
-    msgtimer.setInterval(5000);
-    msgtimer.setEnabled(true);
+    statusLine.show(text, kind);
 }
 
 void newform::msgtimer_Timer()
 {
-    msgs.setCaption("");
-    msgtimer.setEnabled(false);
+    statusLine.clear();
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "runtime/base/integers.h"
 #include "runtime/forms/button.h"
 #include "runtime/forms/combobox.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/frame.h"
 #include "runtime/forms/label.h"
 #include "runtime/forms/listbox.h"
+#include "runtime/forms/statusline.h"
 #include "runtime/forms/textbox.h"
 #include "runtime/forms/timer.h"
-
-#include <cstdint>
 
 class application;
 struct schoolread;
@@ -49,17 +47,16 @@ public:
     runtime::Timer msgtimer;
 
 private:
-    enum MessageKind : std::int16_t { Information = 0, Error = 1 };
-
     void Form_Load() override;
     void schoollist_Click();
     void addnew_Click();
     void newdone_Click();
     void msgtimer_Timer();
 
-    void showmsg(const runtime::Text& text, runtime::Short kind);
+    void showmsg(const runtime::Text& text, runtime::MessageKind kind);
     void reportSkipped(const schoolread& read);
     static void offer(const runtime::Text& list, runtime::ComboBox& box);
 
+    runtime::StatusLine statusLine{msgs, msgtimer};
     application& app_;
 };

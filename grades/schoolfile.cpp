@@ -5,6 +5,8 @@
 #include "runtime/files/patternsearch.h"
 #include "runtime/files/textfile.h"
 
+using runtime::Text;
+
 bool schoolfile::exists() const
 {
     return !runtime::PatternSearch(path_).next().isEmpty();

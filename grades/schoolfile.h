@@ -23,9 +23,9 @@ struct schoolread {
 // left out. Entries after the last school read keep whatever they held.
 class schoolfile {
 public:
-    explicit schoolfile(Text path) : path_(std::move(path)) {}
+    explicit schoolfile(runtime::Text path) : path_(std::move(path)) {}
 
-    const Text& path() const { return path_; }
+    const runtime::Text& path() const { return path_; }
 
     // Whether an ordinary file of that name exists: a folder or a device does not count.
     bool exists() const;
@@ -35,8 +35,8 @@ public:
 
     // Adds the line at the end, followed by CR LF, creating the file when it is missing.
     // Raises a RuntimeError naming the file when that fails; the file keeps whole lines.
-    void append(const Text& line) const;
+    void append(const runtime::Text& line) const;
 
 private:
-    Text path_;
+    runtime::Text path_;
 };

@@ -1,5 +1,7 @@
 #include "schoolline.h"
 
+using runtime::Text;
+
 namespace schoolline {
 
 Text joinlines(const Text& boxText)

@@ -2,8 +2,6 @@
 
 #include "runtime/base/text.h"
 
-using runtime::Text;
-
 // The line of the school list file that records one school:
 //
 //     Acme Tech;CS,CIS;North,South
@@ -23,12 +21,13 @@ inline constexpr char16_t entrySeparator = u',';
 //     "CS\r\nCIS"       -> "CS,CIS"
 //     "CS\r\n\r\nCIS"   -> "CS,,CIS"
 //     "\r\nCS\r\n"      -> "CS,"
-Text joinlines(const Text& boxText);
+runtime::Text joinlines(const runtime::Text& boxText);
 
 // The school's line from the texts of the three boxes.
-Text make(const Text& name, const Text& departmentLines, const Text& campusLines);
+runtime::Text make(const runtime::Text& name, const runtime::Text& departmentLines,
+                   const runtime::Text& campusLines);
 
 // Whether a box's text holds the field separator.
-bool holdsFieldSeparator(const Text& text);
+bool holdsFieldSeparator(const runtime::Text& text);
 
 }  // namespace schoolline

@@ -20,7 +20,7 @@ start::start(application& app) : app_(app)
     Image1.setPicture(":/grades/images/logo.gif");
 
     // sep2 and the recent entries are designed hidden, and nothing shows them later.
-    constexpr bool hidden = false;
+    constexpr bool visible = false;
     designMenu({
         {&filemn,         1, "&File"},
         {&filenewmn,      2, "&New", "Ctrl+N"},
@@ -31,10 +31,10 @@ start::start(application& app) : app_(app)
         {&sep1,           2, "-"},
         {&fileprintsetmn, 2, "Print Setup"},
         {&fileprintmn,    2, "&Print", "Ctrl+P"},
-        {&sep2,           2, "-", {}, hidden},
-        {&recent[1],      2, "", {}, hidden},
-        {&recent[2],      2, "", {}, hidden},
-        {&recent[3],      2, "", {}, hidden},
+        {&sep2,           2, "-", {}, visible},
+        {&recent[1],      2, "", {}, visible},
+        {&recent[2],      2, "", {}, visible},
+        {&recent[3],      2, "", {}, visible},
         {&sep3,           2, "-"},
         {&fileexitmn,     2, "&Exit"},
         {&editmn,         1, "&Edit"},

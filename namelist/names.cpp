@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+using runtime::Text;
+
 bool names::find(const Text& fname, const Text& lname, Record& n) const
 {
     bool found = false;

@@ -22,13 +22,13 @@ public:
     static constexpr int maxCount = 32766;
 
     const Record& item(runtime::Short index) const { return records_.item(index); }
-    bool find(const Text& fname, const Text& lname, Record& n) const;
-    bool loadfromfile(const Text& fname);
-    bool savetofile(const Text& fname);
+    bool find(const runtime::Text& fname, const runtime::Text& lname, Record& n) const;
+    bool loadfromfile(const runtime::Text& fname);
+    bool savetofile(const runtime::Text& fname);
     bool isloaded() const { return isloaded_; }
     bool issaved() const { return issaved_; }
     runtime::Short count() const { return records_.count(); }
-    runtime::Short getnext(const Text& reset, Record& res);
+    runtime::Short getnext(const runtime::Text& reset, Record& res);
     void remove(runtime::Short index);
 
 private:

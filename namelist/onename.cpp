@@ -1,5 +1,7 @@
 #include "onename.h"
 
+using runtime::Text;
+
 void onename::setLastname(const Text& vData)
 {
     lastname_ = runtime::properCase(vData);

@@ -36,16 +36,12 @@ Vorn::Vorn()
 
 void Vorn::showmsg(const Text& text, MessageKind kind)
 {
-    msgs.setForeColor(kind == Error ? rgb(255, 0, 0) : rgb(0, 0, 0));
-    msgs.setCaption(text);
-    Timer1.setInterval(5000);
-    Timer1.setEnabled(true);
+    statusLine.show(text, kind);
 }
 
 void Vorn::Timer1_Timer()
 {
-    msgs.setCaption("");
-    Timer1.setEnabled(false);
+    statusLine.clear();
 }
 
 void Vorn::Form_Load()
@@ -57,17 +53,17 @@ void Vorn::Form_Load()
 void Vorn::load_Click()
 {
     if (namelist.loadfromfile(infile))
-        showmsg("data file loaded", Information);
+        showmsg("data file loaded", MessageKind::Information);
     else
-        showmsg("loading data file failed", Error);
+        showmsg("loading data file failed", MessageKind::Error);
 }
 
 void Vorn::savedata_Click()
 {
     if (namelist.savetofile(outfile))
-        showmsg("data file saved", Information);
+        showmsg("data file saved", MessageKind::Information);
     else
-        showmsg("saving data file failed", Error);
+        showmsg("saving data file failed", MessageKind::Error);
 }
 
 void Vorn::findfname_Click()
@@ -83,12 +79,12 @@ void Vorn::findlname_Click()
 void Vorn::find(SearchBy searchBy)
 {
     if (!namelist.isloaded()) {
-        showmsg("You must load the data first", Error);
+        showmsg("You must load the data first", MessageKind::Error);
         load.setFocus();
         return;
     }
     if (target.text().isEmpty()) {
-        showmsg("You must fill in a target", Error);
+        showmsg("You must fill in a target", MessageKind::Error);
         target.setFocus();
         return;
     }
@@ -114,7 +110,7 @@ void Vorn::delete_Click()
         namelist.remove(position);
         forgetRemovedPosition(position);
     }
-    showmsg(results.item(selected) + " removed", Information);
+    showmsg(results.item(selected) + " removed", MessageKind::Information);
     results.removeItem(selected);
 }
 

@@ -6,6 +6,7 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/label.h"
 #include "runtime/forms/listbox.h"
+#include "runtime/forms/statusline.h"
 #include "runtime/forms/textbox.h"
 #include "runtime/forms/timer.h"
 
@@ -34,7 +35,6 @@ public:
     runtime::Timer Timer1;
 
 private:
-    enum MessageKind : std::int16_t { Information = 0, Error = 1 };
     enum class SearchBy { FirstName, LastName };
 
     void Form_Load() override;
@@ -46,11 +46,12 @@ private:
     void done_Click();
     void Timer1_Timer();
 
-    void showmsg(const Text& text, MessageKind kind);
+    void showmsg(const runtime::Text& text, runtime::MessageKind kind);
     void find(SearchBy searchBy);
     void forgetRemovedPosition(std::int32_t removedPosition);
 
+    runtime::StatusLine statusLine{msgs, Timer1};
     names namelist;
-    Text infile;
-    Text outfile;
+    runtime::Text infile;
+    runtime::Text outfile;
 };

@@ -1,5 +1,7 @@
 #include "entryrules.h"
 
+using runtime::Text;
+
 namespace {
 
 const Text onlyNumbers = QStringLiteral("only numbers are allowed");

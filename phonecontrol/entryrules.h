@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <optional>
 
-using runtime::Text;
-
 // The parts of the phone control that take the focus.
 enum class PhonePart { Area, Exchange, Line, Done };
 
@@ -17,8 +15,8 @@ enum class PhonePart { Area, Exchange, Line, Done };
 // the focus to `focus`, and discards the key (discard) or lets it land in the box that
 // received it, wherever the focus has gone.
 struct KeyReaction {
-    Text candidate = {};
-    Text message = {};
+    runtime::Text candidate = {};
+    runtime::Text message = {};
     bool emptyBox = false;
     std::optional<int> selectAt = {};
     std::optional<PhonePart> focus = {};
@@ -27,7 +25,7 @@ struct KeyReaction {
 
 // A box that "Done" finds empty: the message and the part to give the focus.
 struct MissingPart {
-    Text message;
+    runtime::Text message;
     PhonePart focus;
 };
 
@@ -45,7 +43,7 @@ public:
 
     KeyReaction areaKey(std::int16_t keyAscii);
     // `exchangeText` is the text of the exchange box before the key lands.
-    KeyReaction exchangeKey(std::int16_t keyAscii, const Text& exchangeText);
+    KeyReaction exchangeKey(std::int16_t keyAscii, const runtime::Text& exchangeText);
     KeyReaction lineKey(std::int16_t keyAscii);
 
     std::int16_t areacount() const { return areacount_; }
@@ -54,11 +52,14 @@ public:
 
     // The first empty box in the order area, exchange, line, or none. Empty means the
     // empty text exactly: a box holding a space is filled.
-    static std::optional<MissingPart> firstMissing(const Text& area, const Text& exchange, const Text& line);
+    static std::optional<MissingPart> firstMissing(const runtime::Text& area, const runtime::Text& exchange,
+                                                   const runtime::Text& line);
 
     // "(312) 447-1234" and "312.447.1234", from the texts exactly as they stand.
-    static Text stdformat(const Text& area, const Text& exchange, const Text& line);
-    static Text trendformat(const Text& area, const Text& exchange, const Text& line);
+    static runtime::Text stdformat(const runtime::Text& area, const runtime::Text& exchange,
+                                   const runtime::Text& line);
+    static runtime::Text trendformat(const runtime::Text& area, const runtime::Text& exchange,
+                                     const runtime::Text& line);
 
 private:
     runtime::Short areacount_;

@@ -6,6 +6,8 @@
 #include <cfloat>
 #include <cmath>
 
+using runtime::Text;
+
 namespace {
 
 constexpr float minimumWidth = 4000.0f;

@@ -31,8 +31,8 @@ class phonectrl : public runtime::UserControl {
 public:
     phonectrl();
 
-    Text stdformat() const;
-    Text trendformat() const;
+    runtime::Text stdformat() const;
+    runtime::Text trendformat() const;
 
     runtime::Event<> clicked;
 
