@@ -1,5 +1,6 @@
 #include "componenttesting.h"
 #include "sampler.h"
+#include "samplermembers.h"
 
 #include "runtime/base/error.h"
 #include "runtime/components/hostedcontrol.h"
@@ -45,7 +46,7 @@ private:
     }
     void sample_clicked()
     {
-        seen.push_back("clicked, caption " + sample.get(0x68030000).toText());
+        seen.push_back("clicked, caption " + sample.get(samplermember::caption).toText());
     }
 };
 
@@ -92,8 +93,8 @@ TEST_F(HostingTest, AControlThatKeepsAMinimumWidthWidensItsPlaceInTheWindow)
 TEST_F(HostingTest, EventsReachTheBoundHandlersWhileTheControlRaisesThem)
 {
     HostForm form;
-    EXPECT_EQ(form.sample.call(0x60030005, {Variant("hello")}), Variant(std::int16_t(-1)));
-    form.sample.put(0x68030000, Variant("set by the host"));
+    EXPECT_EQ(form.sample.call(samplermember::announce, {Variant("hello")}), Variant(std::int16_t(-1)));
+    form.sample.put(samplermember::caption, Variant("set by the host"));
     controlOf(form.sample).press.press();
     EXPECT_EQ(form.seen, (std::vector<QString>{"changed hello", "clicked, caption set by the host"}));
 }
@@ -106,10 +107,10 @@ TEST_F(HostingTest, AFailedCallRaisesTheRuntimesError)
         int error;
     } rows[] = {
         {[&] { form.sample.call(0x60039999); }, 438},
-        {[&] { form.sample.call(0x60030001, {Variant("x")}); }, 450},
-        {[&] { form.sample.call(0x60030004); }, 6},
-        {[&] { form.sample.get(0x60030004); }, 438},
-        {[&] { form.sample.put(0x68030001, Variant(1)); }, 383},
+        {[&] { form.sample.call(samplermember::repeat, {Variant("x")}); }, 450},
+        {[&] { form.sample.call(samplermember::fail); }, 6},
+        {[&] { form.sample.get(samplermember::fail); }, 438},
+        {[&] { form.sample.put(samplermember::resizes, Variant(1)); }, 383},
     };
     for (const auto& row : rows) {
         try {
