@@ -15,7 +15,7 @@ PhoneTest::PhoneTest()
         {&fancy, "", 120, 2640, 2655, 375, 5},
     });
 
-    phonectrl1.bind("clicked", this, &PhoneTest::phonectrl1_clicked);
+    phonectrl1.bind(phonectrlmember::clicked, this, &PhoneTest::phonectrl1_clicked);
     Command1.Click.bind(this, &PhoneTest::Command1_Click);
 }
 

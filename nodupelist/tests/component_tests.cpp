@@ -52,7 +52,7 @@ public:
     HostForm()
     {
         design({"Host", 6000, 3000}, {{&list, "", 240, 120, 3000, 2000, 0}});
-        list.bind("clicked", this, &HostForm::list_clicked);
+        list.bind(ulistctrlmember::clicked, this, &HostForm::list_clicked);
     }
 
     runtime::HostedControl list{"solvane.ulistctrl"};

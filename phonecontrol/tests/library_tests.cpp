@@ -38,7 +38,7 @@ public:
     explicit Host(float width)
     {
         design({"Host", 6840, 4050}, {{&phonectrl1, "", 0, 0, width, 975, 0}});
-        phonectrl1.bind("clicked", this, &Host::phonectrl1_clicked);
+        phonectrl1.bind(phonectrlmember::clicked, this, &Host::phonectrl1_clicked);
     }
     runtime::HostedControl phonectrl1{"tesk.phonectrl"};
     QStringList formats;
