@@ -1,6 +1,7 @@
 // The library solvane: its descriptor, its version block and its four entry points, each
 // of which hands the call to the runtime's generic component server.
 #include "ulistctrl.h"
+#include "ulistctrlmembers.h"
 
 #include "runtime/components/binding.h"
 #include "runtime/components/server.h"
@@ -12,13 +13,15 @@ using namespace runtime::components;
 
 // In the order in which the type information lists them.
 constexpr Member ulistctrlMembers[] = {
-    method<&ulistctrl::additem>("additem", 0x60030004, "str", "Adds str at the end unless the list holds it already"),
-    property<&ulistctrl::selected>("selected", 0x68030001, "The text of the selected item; empty with none selected"),
-    property<&ulistctrl::count>("count", 0x68030000, "The number of items, as decimal text"),
+    method<&ulistctrl::additem>("additem", ulistctrlmember::additem, "str",
+                                "Adds str at the end unless the list holds it already"),
+    property<&ulistctrl::selected>("selected", ulistctrlmember::selected,
+                                   "The text of the selected item; empty with none selected"),
+    property<&ulistctrl::count>("count", ulistctrlmember::count, "The number of items, as decimal text"),
 };
 
 constexpr Member ulistctrlEvents[] = {
-    event<&ulistctrl::clicked>("clicked", 1, "", "The list was clicked"),
+    event<&ulistctrl::clicked>("clicked", ulistctrlmember::clicked, "", "The list was clicked"),
 };
 
 // A small picture of the control: a white list with one selected row and a scroll bar.

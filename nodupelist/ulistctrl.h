@@ -9,17 +9,18 @@
 // The unique list control `ulistctrl` of the library solvane, class identifier
 // solvane.ulistctrl: a list box that silently refuses a text it already holds.
 //
-// Members, for hosts (default interface _ulistctrl, dual; events __ulistctrl):
-//   additem   method, str As String by reference, no result   member identifier 60030004
+// Members, for hosts (default interface _ulistctrl, dual; events __ulistctrl), called and
+// bound by the member identifiers of ulistctrlmembers.h:
+//   additem   method, str As String by reference, no result
 //             (by reference as the interface publishes it; additem never changes str)
 //             adds str at the end of the list unless an item equal to it is there; equal
 //             means the same 16-bit characters: "Apple" and "apple" are two items, and so
 //             are "Apple" and "Apple ". A refusal returns normally and shows nothing.
-//   selected  read-only property, String                      member identifier 68030001
+//   selected  read-only property, String
 //             the text of the selected item; the empty text when none is selected
-//   count     read-only property, String                      member identifier 68030000
+//   count     read-only property, String
 //             the number of items in decimal digits, "0" for an empty list
-//   clicked   event, no arguments                             member identifier 1
+//   clicked   event, no arguments
 //             raised each time the list raises its click event: for every click on an
 //             item, the selected one included, and each time the user moves the
 //             selection with the keyboard; the host's handler runs before the click

@@ -1,6 +1,7 @@
 // The library tesk: its descriptor, its version block and its four entry points, each of
 // which hands the call to the runtime's generic component server.
 #include "phonectrl.h"
+#include "phonectrlmembers.h"
 
 #include "runtime/components/binding.h"
 #include "runtime/components/server.h"
@@ -11,12 +12,12 @@ namespace {
 using namespace runtime::components;
 
 constexpr Member phonectrlMembers[] = {
-    method<&phonectrl::stdformat>("stdformat", 0x60030005, "", "The number as (area) exchange-line"),
-    method<&phonectrl::trendformat>("trendformat", 0x60030006, "", "The number as area.exchange.line"),
+    method<&phonectrl::stdformat>("stdformat", phonectrlmember::stdformat, "", "The number as (area) exchange-line"),
+    method<&phonectrl::trendformat>("trendformat", phonectrlmember::trendformat, "", "The number as area.exchange.line"),
 };
 
 constexpr Member phonectrlEvents[] = {
-    event<&phonectrl::clicked>("clicked", 1, "", "Done was pressed with all three boxes filled"),
+    event<&phonectrl::clicked>("clicked", phonectrlmember::clicked, "", "Done was pressed with all three boxes filled"),
 };
 
 // A small picture of the control: three white boxes and the Done button on its surface.

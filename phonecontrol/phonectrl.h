@@ -17,12 +17,13 @@
 // by themselves after 3, 3 and 4 digits; the exchange 555 is refused. "Done" checks that
 // every box holds text and raises `clicked`.
 //
-// Members, for hosts (default interface _phonectrl, dual; events __phonectrl):
-//   stdformat    method, no arguments, returns String   member identifier 60030005
+// Members, for hosts (default interface _phonectrl, dual; events __phonectrl), called and
+// bound by the member identifiers of phonectrlmembers.h:
+//   stdformat    method, no arguments, returns String
 //                the number as "(312) 447-1234"
-//   trendformat  method, no arguments, returns String   member identifier 60030006
+//   trendformat  method, no arguments, returns String
 //                the number as "312.447.1234"
-//   clicked      event, no arguments                    member identifier 1
+//   clicked      event, no arguments
 //                raised by "Done" when all three boxes hold text; the host's handler
 //                runs before "Done" returns, and may call both methods
 // The control has no properties and stores nothing. It keeps a minimum width of 4000

@@ -1,14 +1,7 @@
 #include "phonetest.h"
 
+#include "phonecontrol/phonectrlmembers.h"
 #include "runtime/forms/program.h"
-
-namespace {
-
-// The phone control's methods, called late by member identifier.
-constexpr runtime::MemberId stdformat = 0x60030005;
-constexpr runtime::MemberId trendformat = 0x60030006;
-
-}  // namespace
 
 PhoneTest::PhoneTest()
 {
@@ -22,7 +15,7 @@ PhoneTest::PhoneTest()
         {&fancy, "", 120, 2640, 2655, 375, 5},
     });
 
-    phonectrl1.bind("clicked", this, &PhoneTest::phonectrl1_clicked);
+    phonectrl1.bind(phonectrlmember::clicked, this, &PhoneTest::phonectrl1_clicked);
     Command1.Click.bind(this, &PhoneTest::Command1_Click);
 }
 
@@ -30,8 +23,8 @@ PhoneTest::PhoneTest()
 // when "Done" was pressed.
 void PhoneTest::phonectrl1_clicked()
 {
-    stdform.setCaption(phonectrl1.call(stdformat).toText());
-    fancy.setCaption(phonectrl1.call(trendformat).toText());
+    stdform.setCaption(phonectrl1.call(phonectrlmember::stdformat).toText());
+    fancy.setCaption(phonectrl1.call(phonectrlmember::trendformat).toText());
 }
 
 void PhoneTest::Command1_Click()

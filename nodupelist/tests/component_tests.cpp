@@ -1,6 +1,7 @@
 // The unique list control as hosts reach it: libsolvane.so registered in a user data
 // folder of the test's own, created by class identifier, called by member identifier.
 // Its published type information is compared whole by controls_script.sh.
+#include "ulistctrlmembers.h"
 #include "ulisttesting.h"
 
 #include "runtime/base/error.h"
@@ -18,10 +19,6 @@ using namespace runtime::components;
 
 namespace {
 
-constexpr MemberId additem = 0x60030004;
-constexpr MemberId selected = 0x68030001;
-constexpr MemberId count = 0x68030000;
-
 class SolvaneTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -37,7 +34,7 @@ protected:
     }
     void addByIdentifier(const QString& item)
     {
-        const CallResult result = call(additem, CallKind::Method, {Variant(item)});
+        const CallResult result = call(ulistctrlmember::additem, CallKind::Method, {Variant(item)});
         ASSERT_TRUE(result.ok()) << result.errorText.toStdString();
         EXPECT_TRUE(result.value.isEmpty()) << "additem returns nothing";
     }
@@ -55,14 +52,14 @@ public:
     HostForm()
     {
         design({"Host", 6000, 3000}, {{&list, "", 240, 120, 3000, 2000, 0}});
-        list.bind("clicked", this, &HostForm::list_clicked);
+        list.bind(ulistctrlmember::clicked, this, &HostForm::list_clicked);
     }
 
     runtime::HostedControl list{"solvane.ulistctrl"};
     std::vector<QString> selections;
 
 private:
-    void list_clicked() { selections.push_back(list.get(selected).toText()); }
+    void list_clicked() { selections.push_back(list.get(ulistctrlmember::selected).toText()); }
 };
 
 }  // namespace
@@ -79,23 +76,25 @@ TEST(SolvaneLibrary, ItsVersionBlockIsReadWithoutRunningIt)
 
 TEST_F(SolvaneTest, ByMemberIdentifierCountIsTextARefusalIsSilentAndInstancesAreApart)
 {
-    EXPECT_EQ(call(selected, CallKind::PropertyGet).value, Variant(QString())) << "the empty text, not Empty";
+    EXPECT_EQ(call(ulistctrlmember::selected, CallKind::PropertyGet).value, Variant(QString()))
+        << "the empty text, not Empty";
     for (const auto& [add, countAfter] : {std::pair{"Apple", "1"}, {"Apple", "1"}, {"apple", "2"}, {"", "3"}, {"", "3"}}) {
         SCOPED_TRACE(add);
         addByIdentifier(add);
-        EXPECT_EQ(call(count, CallKind::PropertyGet).value, Variant(QString(countAfter)));
+        EXPECT_EQ(call(ulistctrlmember::count, CallKind::PropertyGet).value, Variant(QString(countAfter)));
     }
     Arguments byReference{Variant("Apple")};
-    ASSERT_TRUE(instance->invoke(additem, CallKind::Method, byReference).ok());
+    ASSERT_TRUE(instance->invoke(ulistctrlmember::additem, CallKind::Method, byReference).ok());
     EXPECT_EQ(byReference, Arguments{Variant("Apple")}) << "the caller's text comes back as it was";
     EXPECT_EQ(itemsOf(control()), (QStringList{"Apple", "apple", ""}));
     EXPECT_TRUE(events.empty()) << "a refusal raises nothing";
     EXPECT_TRUE(messages.shown().empty()) << "a refusal shows nothing";
 
     const std::shared_ptr<Instance> other = createInstance("solvane.ulistctrl");
-    ASSERT_TRUE(other->invoke(additem, CallKind::Method, byReference).ok());
+    ASSERT_TRUE(other->invoke(ulistctrlmember::additem, CallKind::Method, byReference).ok());
     Arguments none;
-    EXPECT_EQ(other->invoke(count, CallKind::PropertyGet, none).value, Variant("1")) << "each instance has its own items";
+    EXPECT_EQ(other->invoke(ulistctrlmember::count, CallKind::PropertyGet, none).value, Variant("1"))
+        << "each instance has its own items";
 }
 
 TEST_F(SolvaneTest, WrongCallsComeBackAsErrorsAndChangeNothing)
@@ -108,11 +107,14 @@ TEST_F(SolvaneTest, WrongCallsComeBackAsErrorsAndChangeNothing)
         Arguments arguments;
         int error;
     } rows[] = {
-        {"no text", additem, CallKind::Method, {}, runtime::callerror::WrongArguments},
-        {"a number", additem, CallKind::Method, {Variant(std::int32_t(12))}, runtime::callerror::TypeMismatch},
-        {"Empty", additem, CallKind::Method, {Variant()}, runtime::callerror::TypeMismatch},
-        {"count written", count, CallKind::PropertyPut, {Variant("5")}, runtime::callerror::PropertyReadOnly},
-        {"selected written", selected, CallKind::PropertyPut, {Variant("Apple")}, runtime::callerror::PropertyReadOnly},
+        {"no text", ulistctrlmember::additem, CallKind::Method, {}, runtime::callerror::WrongArguments},
+        {"a number", ulistctrlmember::additem, CallKind::Method, {Variant(std::int32_t(12))},
+         runtime::callerror::TypeMismatch},
+        {"Empty", ulistctrlmember::additem, CallKind::Method, {Variant()}, runtime::callerror::TypeMismatch},
+        {"count written", ulistctrlmember::count, CallKind::PropertyPut, {Variant("5")},
+         runtime::callerror::PropertyReadOnly},
+        {"selected written", ulistctrlmember::selected, CallKind::PropertyPut, {Variant("Apple")},
+         runtime::callerror::PropertyReadOnly},
         {"a removal it does not have", 0x60030005, CallKind::Method, {Variant("Apple")}, runtime::callerror::NotSupported},
     };
     for (const auto& row : rows) {
@@ -131,8 +133,8 @@ TEST_F(SolvaneTest, AWindowPlacesItByIdentifierAndHearsEveryClick)
     EXPECT_EQ(hosted.ulist.height(), 2000);
 
     for (const char* item : {"Apple", "Banana", "Apple", "Cherry"})
-        form.list.call(additem, {Variant(item)});
-    EXPECT_EQ(form.list.get(count), Variant("3"));
+        form.list.call(ulistctrlmember::additem, {Variant(item)});
+    EXPECT_EQ(form.list.get(ulistctrlmember::count), Variant("3"));
     form.show();
     QApplication::setActiveWindow(form.window());
     for (int index : {1, 2, 2})

@@ -6,6 +6,7 @@
 //
 //   phonecontrol_benchmark --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include "phonectrl.h"
+#include "phonectrlmembers.h"
 
 #include "runtime/components/catalogue.h"
 #include "runtime/components/host.h"
@@ -21,8 +22,6 @@
 namespace {
 
 using namespace runtime::components;
-
-constexpr runtime::MemberId stdformatId = 0x60030005;
 
 void createByClassIdentifier(benchmark::State& state)
 {
@@ -73,7 +72,7 @@ void callByMemberIdentifier(benchmark::State& state)
     control.linenum.setText("1234");
     for (auto _ : state) {
         runtime::Arguments none;
-        CallResult result = instance->invoke(stdformatId, CallKind::Method, none);
+        CallResult result = instance->invoke(phonectrlmember::stdformat, CallKind::Method, none);
         benchmark::DoNotOptimize(result.value.toText().data());
     }
 }

@@ -1,6 +1,7 @@
 // The phone control as hosts reach it: through libtesk.so, its entry points and the
 // user's catalogue, by class identifier and member identifier.
 #include "phonectrl.h"
+#include "phonectrlmembers.h"
 
 #include "runtime/base/error.h"
 #include "runtime/components/catalogue.h"
@@ -18,14 +19,10 @@
 #include <gtest/gtest.h>
 
 using runtime::Arguments;
-using runtime::MemberId;
 using runtime::Variant;
 using namespace runtime::components;
 
 namespace {
-
-constexpr MemberId stdformatId = 0x60030005;
-constexpr MemberId trendformatId = 0x60030006;
 
 class LibraryTest : public ::testing::Test {
 protected:
@@ -41,7 +38,7 @@ public:
     explicit Host(float width)
     {
         design({"Host", 6840, 4050}, {{&phonectrl1, "", 0, 0, width, 975, 0}});
-        phonectrl1.bind("clicked", this, &Host::phonectrl1_clicked);
+        phonectrl1.bind(phonectrlmember::clicked, this, &Host::phonectrl1_clicked);
     }
     runtime::HostedControl phonectrl1{"tesk.phonectrl"};
     QStringList formats;
@@ -49,7 +46,8 @@ public:
 private:
     void phonectrl1_clicked()
     {
-        formats = {phonectrl1.call(stdformatId).toText(), phonectrl1.call(trendformatId).toText()};
+        formats = {phonectrl1.call(phonectrlmember::stdformat).toText(),
+                   phonectrl1.call(phonectrlmember::trendformat).toText()};
     }
 };
 
@@ -100,7 +98,7 @@ TEST_F(LibraryTest, ClickedReachesTheHostBeforeDoneReturns)
     EXPECT_EQ(host.formats, (QStringList{"(312) 447-1234", "312.447.1234"}));
     EXPECT_TRUE(messages.shown().empty());
     Arguments extra{Variant(1)};
-    EXPECT_EQ(host.phonectrl1.instance().invoke(stdformatId, CallKind::Method, extra).error, 450);
+    EXPECT_EQ(host.phonectrl1.instance().invoke(phonectrlmember::stdformat, CallKind::Method, extra).error, 450);
 }
 
 TEST_F(LibraryTest, AHostsWidthBelowTheMinimumIsWidened)

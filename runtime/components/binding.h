@@ -9,12 +9,13 @@
 #include <utility>
 
 // Entries of a library's descriptor made from the control's own members, so that a call
-// by member identifier reaches the same function as a direct call:
+// by member identifier reaches the same function as a direct call. The identifiers are
+// those of the library's header of member identifiers, which its hosts include as well:
 //
 //   constexpr Member phonectrlMembers[] = {
-//       method<&phonectrl::stdformat>("stdformat", 0x60030005, "", "standard format of the number"),
+//       method<&phonectrl::stdformat>("stdformat", phonectrlmember::stdformat, "", "standard format of the number"),
 //   };
-//   constexpr Member phonectrlEvents[] = {event<&phonectrl::clicked>("clicked", 1, "", "...")};
+//   constexpr Member phonectrlEvents[] = {event<&phonectrl::clicked>("clicked", phonectrlmember::clicked, "", "...")};
 //
 // A method's parameters and result, and an event's arguments, are Text, bool, Short
 // (std::int16_t), Long (std::int32_t) or double; a parameter taken by non-const reference

@@ -96,15 +96,18 @@ void HostedControl::put(MemberId property, const Variant& value)
         throw RuntimeError(result.error, result.errorText);
 }
 
-void HostedControl::bindEvent(const Text& eventName, std::function<void(Arguments&)> handler)
+void HostedControl::bindEvent(MemberId event, std::function<void(Arguments&)> handler)
 {
-    for (const components::MemberInfo& event : instance_->typeInfo().eventInterface.members) {
-        if (event.name == eventName) {
-            handlers_[event.id] = std::move(handler);
+    // Only the event interface: a handler bound under a method's identifier would never
+    // run, so such an identifier is refused as an unknown one is.
+    for (const components::MemberInfo& member : instance_->typeInfo().eventInterface.members) {
+        if (member.id == event) {
+            handlers_[event] = std::move(handler);
             return;
         }
     }
-    cannotStart(QStringLiteral("The control %1 has no event %2.").arg(instance_->classIdentifier(), eventName));
+    cannotStart(QStringLiteral("The control %1 has no event with the member identifier %2.")
+                    .arg(instance_->classIdentifier(), components::memberIdText(event)));
 }
 
 void HostedControl::moved()

@@ -14,14 +14,15 @@ namespace runtime {
 //
 //   runtime::HostedControl phonectrl1{"tesk.phonectrl"};
 //   design({...}, { {&phonectrl1, "", 0, 0, 4845, 975, 2}, ... });
-//   phonectrl1.bind("clicked", this, &PhoneTest::phonectrl1_clicked);
+//   phonectrl1.bind(phonectrlmember::clicked, this, &PhoneTest::phonectrl1_clicked);
 //
 // The control is created when the member is: the runtime finds the class in the user's
 // catalogue, loads its library and asks it for an instance. When that fails, one message
 // box names the class identifier and says how to register it, and the program ends
 // with status 1 before any window shows. Each extent the window gives the control runs
 // the control's layout; the control's events reach the bound handlers synchronously,
-// while the control raises them; members are called late, by member identifier.
+// while the control raises them; members are called late and events bound, by member
+// identifier, as the library's header of member identifiers declares them.
 class HostedControl : public Control, private components::Site {
 public:
     explicit HostedControl(const Text& classIdentifier);
@@ -34,25 +35,26 @@ public:
     Variant get(MemberId property);
     void put(MemberId property, const Variant& value);
 
-    // Binds the handler of the control's event of that name (in its event interface). A
-    // handler with an Arguments& parameter receives the event's arguments and may change
-    // those passed by reference.
+    // Binds the handler of the control's event with that member identifier (in its event
+    // interface). A handler with an Arguments& parameter receives the event's arguments
+    // and may change those passed by reference. An identifier that is no event of the
+    // control ends the program with one message, as a control that cannot be created does.
     template <typename Owner>
-    void bind(const Text& eventName, Owner* owner, void (Owner::*handler)())
+    void bind(MemberId event, Owner* owner, void (Owner::*handler)())
     {
-        bindEvent(eventName, [owner, handler](Arguments&) { (owner->*handler)(); });
+        bindEvent(event, [owner, handler](Arguments&) { (owner->*handler)(); });
     }
     template <typename Owner>
-    void bind(const Text& eventName, Owner* owner, void (Owner::*handler)(Arguments&))
+    void bind(MemberId event, Owner* owner, void (Owner::*handler)(Arguments&))
     {
-        bindEvent(eventName, [owner, handler](Arguments& arguments) { (owner->*handler)(arguments); });
+        bindEvent(event, [owner, handler](Arguments& arguments) { (owner->*handler)(arguments); });
     }
 
     // The live control, for test containers and tools.
     components::Instance& instance() const { return *instance_; }
 
 private:
-    void bindEvent(const Text& eventName, std::function<void(Arguments&)> handler);
+    void bindEvent(MemberId event, std::function<void(Arguments&)> handler);
     void moved() override;
     void extentRequested(float width, float height) override;
 

@@ -59,8 +59,9 @@ private:
 
 using Arguments = std::vector<Variant>;
 
-// A member identifier: the number by which a host calls a member of a control late
-// (0x60030005 for the phone control's stdformat).
+// A member identifier: the number by which a host calls a member of a control late or
+// binds one of its events. A library declares its members' identifiers in one header of
+// its folder, which it shares with its hosts (phonecontrol/phonectrlmembers.h).
 using MemberId = std::int32_t;
 
 // The errors of a late call, with their classic numbers.

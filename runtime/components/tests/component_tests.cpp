@@ -1,5 +1,6 @@
 #include "componenttesting.h"
 #include "sampler.h"
+#include "samplermembers.h"
 
 #include "runtime/base/error.h"
 #include "runtime/components/instance.h"
@@ -61,11 +62,11 @@ TEST_F(ComponentTest, RegistersItsClassWithTypeInformationAndAbsolutePath)
 
     const MemberInfo* reverse = findMember(entry.type, "reverse");
     ASSERT_NE(reverse, nullptr);
-    EXPECT_EQ(reverse->id, 0x60030002);
+    EXPECT_EQ(reverse->id, samplermember::reverse);
     ASSERT_EQ(reverse->parameters.size(), 1u);
     EXPECT_EQ(reverse->parameters[0].name, "text");
     EXPECT_TRUE(reverse->parameters[0].byReference);
-    const MemberInfo* resizes = findMember(entry.type, 0x68030001);
+    const MemberInfo* resizes = findMember(entry.type, samplermember::resizes);
     ASSERT_NE(resizes, nullptr);
     EXPECT_EQ(resizes->kind, MemberKind::Property);
     EXPECT_TRUE(resizes->readOnly);
@@ -122,23 +123,26 @@ TEST_F(ComponentTest, CallsByMemberIdentifier)
         Variant result;
         int error;
     } rows[] = {
-        {"a method", 0x60030001, CallKind::Method, {Variant("ab"), Variant(std::int16_t(3))}, Variant("ababab"), 0},
-        {"a Long argument that fits a Short", 0x60030001, CallKind::Method, {Variant("x"), Variant(2)}, Variant("xx"), 0},
-        {"a Long argument too big for a Short", 0x60030001, CallKind::Method, {Variant("x"), Variant(70000)}, {}, 6},
-        {"a number for a text", 0x60030001, CallKind::Method, {Variant(1), Variant(2)}, {}, 13},
-        {"numbers widen", 0x60030003, CallKind::Method, {Variant(std::int16_t(2)), Variant(3)}, Variant(5.0), 0},
-        {"too few arguments", 0x60030001, CallKind::Method, {Variant("x")}, {}, 450},
-        {"too many arguments", 0x60030004, CallKind::Method, {Variant(1)}, {}, 450},
+        {"a method", samplermember::repeat, CallKind::Method, {Variant("ab"), Variant(std::int16_t(3))},
+         Variant("ababab"), 0},
+        {"a Long argument that fits a Short", samplermember::repeat, CallKind::Method, {Variant("x"), Variant(2)},
+         Variant("xx"), 0},
+        {"a Long argument too big for a Short", samplermember::repeat, CallKind::Method,
+         {Variant("x"), Variant(70000)}, {}, 6},
+        {"a number for a text", samplermember::repeat, CallKind::Method, {Variant(1), Variant(2)}, {}, 13},
+        {"numbers widen", samplermember::total, CallKind::Method, {Variant(std::int16_t(2)), Variant(3)}, Variant(5.0), 0},
+        {"too few arguments", samplermember::repeat, CallKind::Method, {Variant("x")}, {}, 450},
+        {"too many arguments", samplermember::fail, CallKind::Method, {Variant(1)}, {}, 450},
         {"an unknown identifier", 0x60039999, CallKind::Method, {}, {}, 438},
-        {"an event's identifier", 1, CallKind::Method, {}, {}, 438},
-        {"a property called as a method", 0x68030000, CallKind::Method, {}, {}, 438},
-        {"a method read as a property", 0x60030004, CallKind::PropertyGet, {}, {}, 438},
-        {"an error raised by the control", 0x60030004, CallKind::Method, {}, {}, 6},
-        {"a property written", 0x68030000, CallKind::PropertyPut, {Variant("kept")}, {}, 0},
-        {"and read", 0x68030000, CallKind::PropertyGet, {}, Variant("kept"), 0},
-        {"a read-only property written", 0x68030001, CallKind::PropertyPut, {Variant(3)}, {}, 383},
-        {"a property written with no value", 0x68030000, CallKind::PropertyPut, {}, {}, 450},
-        {"a property written with the wrong kind", 0x68030000, CallKind::PropertyPut, {Variant(true)}, {}, 13},
+        {"an event's identifier", samplermember::changed, CallKind::Method, {}, {}, 438},
+        {"a property called as a method", samplermember::caption, CallKind::Method, {}, {}, 438},
+        {"a method read as a property", samplermember::fail, CallKind::PropertyGet, {}, {}, 438},
+        {"an error raised by the control", samplermember::fail, CallKind::Method, {}, {}, 6},
+        {"a property written", samplermember::caption, CallKind::PropertyPut, {Variant("kept")}, {}, 0},
+        {"and read", samplermember::caption, CallKind::PropertyGet, {}, Variant("kept"), 0},
+        {"a read-only property written", samplermember::resizes, CallKind::PropertyPut, {Variant(3)}, {}, 383},
+        {"a property written with no value", samplermember::caption, CallKind::PropertyPut, {}, {}, 450},
+        {"a property written with the wrong kind", samplermember::caption, CallKind::PropertyPut, {Variant(true)}, {}, 13},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -155,7 +159,7 @@ TEST_F(ComponentTest, AnArgumentByReferenceComesBackChanged)
 {
     const auto instance = create();
     Arguments arguments{Variant("abc")};
-    ASSERT_TRUE(instance->invoke(0x60030002, CallKind::Method, arguments).ok());
+    ASSERT_TRUE(instance->invoke(samplermember::reverse, CallKind::Method, arguments).ok());
     EXPECT_EQ(arguments[0], Variant("cba"));
 }
 
@@ -169,10 +173,10 @@ TEST_F(ComponentTest, EventsReachTheHostBeforeTheControlGoesOn)
         if (event.name == "changed")
             arguments[1] = Variant(std::int16_t(-1));
         Arguments none;
-        seen.push_back("resizes " + instance->invoke(0x68030001, CallKind::PropertyGet, none).value.toText());
+        seen.push_back("resizes " + instance->invoke(samplermember::resizes, CallKind::PropertyGet, none).value.toText());
     });
     Arguments arguments{Variant("news")};
-    const CallResult result = instance->invoke(0x60030005, CallKind::Method, arguments);
+    const CallResult result = instance->invoke(samplermember::announce, CallKind::Method, arguments);
     EXPECT_EQ(result.value, Variant(std::int16_t(-1)));
     EXPECT_EQ(seen, (std::vector<QString>{"changed:news", "resizes 0"}));
 
@@ -225,7 +229,7 @@ TEST_F(ComponentTest, ADestroyedControlAnswersEveryCallWithAnError)
     instance->destroy();
     EXPECT_FALSE(instance->isAlive());
     Arguments none;
-    const CallResult result = instance->invoke(0x68030001, CallKind::PropertyGet, none);
+    const CallResult result = instance->invoke(samplermember::resizes, CallKind::PropertyGet, none);
     EXPECT_EQ(result.error, 91);
     EXPECT_EQ(result.errorText, "The control has been destroyed");
     instance->setExtent(10, 10);  // reaches nothing
@@ -240,7 +244,7 @@ TEST_F(ComponentTest, NoControlIsMadeOrCalledOffTheWindowThread)
     std::thread worker([&] {
         creation = creationError("sample.sampler");
         Arguments none;
-        call = instance->invoke(0x68030001, CallKind::PropertyGet, none);
+        call = instance->invoke(samplermember::resizes, CallKind::PropertyGet, none);
     });
     worker.join();
     EXPECT_TRUE(creation.contains("only on the window thread")) << creation.toStdString();

@@ -1,5 +1,6 @@
 #include "componenttesting.h"
 #include "sampler.h"
+#include "samplermembers.h"
 
 #include "runtime/base/error.h"
 #include "runtime/components/hostedcontrol.h"
@@ -29,8 +30,8 @@ public:
             {&caption, "", 0, 0, 1000, 300, 0},
             {&sample, "", 300, 600, width, height, 1},
         });
-        sample.bind("changed", this, &HostForm::sample_changed);
-        sample.bind("clicked", this, &HostForm::sample_clicked);
+        sample.bind(samplermember::changed, this, &HostForm::sample_changed);
+        sample.bind(samplermember::clicked, this, &HostForm::sample_clicked);
     }
 
     runtime::Label caption;
@@ -45,8 +46,23 @@ private:
     }
     void sample_clicked()
     {
-        seen.push_back("clicked, caption " + sample.get(0x68030000).toText());
+        seen.push_back("clicked, caption " + sample.get(samplermember::caption).toText());
     }
+};
+
+// A window that binds a handler under an identifier it takes for one of the control's events.
+class MisboundForm : public runtime::Form {
+public:
+    explicit MisboundForm(runtime::MemberId event)
+    {
+        design({"Host", 6000, 3000}, {{&sample, "", 0, 0, 3000, 900, 0}});
+        sample.bind(event, this, &MisboundForm::sample_event);
+    }
+
+    HostedControl sample{"sample.sampler"};
+
+private:
+    void sample_event() {}
 };
 
 sampler& controlOf(const HostedControl& hosted)
@@ -92,8 +108,8 @@ TEST_F(HostingTest, AControlThatKeepsAMinimumWidthWidensItsPlaceInTheWindow)
 TEST_F(HostingTest, EventsReachTheBoundHandlersWhileTheControlRaisesThem)
 {
     HostForm form;
-    EXPECT_EQ(form.sample.call(0x60030005, {Variant("hello")}), Variant(std::int16_t(-1)));
-    form.sample.put(0x68030000, Variant("set by the host"));
+    EXPECT_EQ(form.sample.call(samplermember::announce, {Variant("hello")}), Variant(std::int16_t(-1)));
+    form.sample.put(samplermember::caption, Variant("set by the host"));
     controlOf(form.sample).press.press();
     EXPECT_EQ(form.seen, (std::vector<QString>{"changed hello", "clicked, caption set by the host"}));
 }
@@ -106,10 +122,10 @@ TEST_F(HostingTest, AFailedCallRaisesTheRuntimesError)
         int error;
     } rows[] = {
         {[&] { form.sample.call(0x60039999); }, 438},
-        {[&] { form.sample.call(0x60030001, {Variant("x")}); }, 450},
-        {[&] { form.sample.call(0x60030004); }, 6},
-        {[&] { form.sample.get(0x60030004); }, 438},
-        {[&] { form.sample.put(0x68030001, Variant(1)); }, 383},
+        {[&] { form.sample.call(samplermember::repeat, {Variant("x")}); }, 450},
+        {[&] { form.sample.call(samplermember::fail); }, 6},
+        {[&] { form.sample.get(samplermember::fail); }, 438},
+        {[&] { form.sample.put(samplermember::resizes, Variant(1)); }, 383},
     };
     for (const auto& row : rows) {
         try {
@@ -144,6 +160,29 @@ TEST_F(HostingTest, AnUnregisteredControlEndsTheProgramWithOneMessage)
     EXPECT_TRUE(text.contains("sample.sampler is not registered")) << text.toStdString();
     EXPECT_TRUE(text.contains("controls register <folder>/libsample.so"));
     EXPECT_EQ(messages.shown()[0].style.icon, runtime::Icon::Critical);
+}
+
+TEST_F(HostingTest, BindingWhatIsNoEventEndsTheProgramWithOneMessage)
+{
+    const struct {
+        const char* what;
+        runtime::MemberId id;
+        const char* message;
+    } rows[] = {
+        {"an unknown identifier", 0x60039999,
+         "The control sample.sampler has no event with the member identifier 60039999."},
+        {"a method's identifier", samplermember::repeat,
+         "The control sample.sampler has no event with the member identifier 60030001."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        messages.forget();
+        runtime::testing::CaughtProgramEnd ended;
+        EXPECT_THROW(MisboundForm form(row.id), runtime::detail::ProgramEnded);
+        EXPECT_EQ(ended.status(), 1);
+        ASSERT_EQ(messages.shown().size(), 1u);
+        EXPECT_EQ(messages.shown()[0].text, row.message);
+    }
 }
 
 TEST(ProgramEnd, CarriesItsStatusToTheTest)

@@ -1,4 +1,5 @@
 #include "sampler.h"
+#include "samplermembers.h"
 
 #include "runtime/base/error.h"
 #include "runtime/components/binding.h"
@@ -58,18 +59,18 @@ namespace {
 using namespace runtime::components;
 
 constexpr Member samplerMembers[] = {
-    method<&sampler::repeat>("repeat", 0x60030001, "text, times", "The text so many times over"),
-    method<&sampler::reverse>("reverse", 0x60030002, "text", "Reverses the caller's text"),
-    method<&sampler::total>("total", 0x60030003, "whole, part", "The sum of both"),
-    method<&sampler::fail>("fail", 0x60030004, "", "Raises an overflow"),
-    method<&sampler::announce>("announce", 0x60030005, "text", "Raises changed and returns its cancel flag"),
-    property<&sampler::caption, &sampler::setCaption>("caption", 0x68030000, "A text kept for the host"),
-    property<&sampler::resizes>("resizes", 0x68030001, "How often the layout ran"),
+    method<&sampler::repeat>("repeat", samplermember::repeat, "text, times", "The text so many times over"),
+    method<&sampler::reverse>("reverse", samplermember::reverse, "text", "Reverses the caller's text"),
+    method<&sampler::total>("total", samplermember::total, "whole, part", "The sum of both"),
+    method<&sampler::fail>("fail", samplermember::fail, "", "Raises an overflow"),
+    method<&sampler::announce>("announce", samplermember::announce, "text", "Raises changed and returns its cancel flag"),
+    property<&sampler::caption, &sampler::setCaption>("caption", samplermember::caption, "A text kept for the host"),
+    property<&sampler::resizes>("resizes", samplermember::resizes, "How often the layout ran"),
 };
 
 constexpr Member samplerEvents[] = {
-    event<&sampler::changed>("changed", 1, "text, cancel", "announce was called"),
-    event<&sampler::clicked>("clicked", 2, "", "press was clicked"),
+    event<&sampler::changed>("changed", samplermember::changed, "text, cancel", "announce was called"),
+    event<&sampler::clicked>("clicked", samplermember::clicked, "", "press was clicked"),
 };
 
 constexpr ClassDescriptor samplerClass = {
