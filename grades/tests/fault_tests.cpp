@@ -46,7 +46,7 @@ class StatusLines : public Faults, public ::testing::WithParamInterface<StatusRo
 
 TEST_P(StatusLines, OfferTheSchoolsReadAndSayInRedWhatWasLeftOut)
 {
-    writeFile("schools.dt", GetParam().bytes);
+    folder.write("schools.dt", GetParam().bytes);
     newform& window = fileNew();
     EXPECT_EQ(window.schoollist.count(), GetParam().schoolsOffered);
     EXPECT_EQ(window.msgs.caption(), GetParam().status);
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, StatusLines, ::testing::Values(
 
 TEST_F(Faults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
 {
-    writeFile("schools.dt", "A;CS;N\r\n");
+    folder.write("schools.dt", "A;CS;N\r\n");
     ASSERT_TRUE(QFile::setPermissions(path("schools.dt"), QFile::WriteOwner));
     newform& window = fileNew();
     ASSERT_EQ(messages.shown().size(), 1u);
@@ -87,10 +87,10 @@ TEST_F(Faults, AFolderWithoutWriteAccessKeepsTheSchoolUnsavedAndSaysSo)
 
 TEST_F(Faults, AReadOnlySchoolFileKeepsItsLines)
 {
-    writeFile("schools.dt", "Old;EE;East\r\n");
+    folder.write("schools.dt", "Old;EE;East\r\n");
     ASSERT_TRUE(QFile::setPermissions(path("schools.dt"), QFile::ReadOwner));
     addSchool();
-    EXPECT_EQ(readFile("schools.dt"), "Old;EE;East\r\n");
+    EXPECT_EQ(folder.read("schools.dt"), "Old;EE;East\r\n");
 }
 
 TEST_F(Faults, AFullDiskKeepsTheSchoolUnsavedAndSaysSo)

@@ -16,19 +16,6 @@ GradesFixture::~GradesFixture()
     runtime::setProgramFolder({});
 }
 
-void GradesFixture::writeFile(const QString& name, const QByteArray& bytes) const
-{
-    QFile file(path(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
-    file.write(bytes);
-}
-
-QByteArray GradesFixture::readFile(const QString& name) const
-{
-    QFile file(path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 start& GradesFixture::mainWindow()
 {
     start& window = app->mainWindow;

@@ -2,11 +2,11 @@
 
 #include "application.h"
 
+#include "runtime/testing/testfolder.h"
 #include "runtime/testing/testing.h"
 
 #include <QByteArray>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -28,10 +28,8 @@ protected:
     GradesFixture();
     ~GradesFixture() override;
 
-    QString path(const QString& name) const { return folder.filePath(name); }
-    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QString path(const QString& name) const { return folder.path(name); }
     // The file's bytes, or "<missing>".
-    QByteArray readFile(const QString& name) const;
 
     // The main window shown and active, so that its shortcuts and access keys reach it.
     start& mainWindow();
@@ -56,7 +54,7 @@ protected:
     static void typeInto(runtime::Control& box, const QString& text);
     static void pressCloseBox(runtime::Form& form);
 
-    QTemporaryDir folder;
+    runtime::testing::TestFolder folder;
     runtime::testing::ScriptedMessages messages;
     runtime::testing::DrivenTime time;
     runtime::testing::CaughtProgramEnd programEnd;

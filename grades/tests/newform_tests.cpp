@@ -23,7 +23,7 @@ TEST_F(NewGradeBook, WithoutSchoolFileSaysSoInBlackForFiveSeconds)
 
 TEST_F(NewGradeBook, ChoosingSchoolsPilesTheirEntriesUpBehindTheFirstText)
 {
-    writeFile("schools.dt", "A;CS,CIS;North\r\nB;EE;South,East\r\n");
+    folder.write("schools.dt", "A;CS,CIS;North\r\nB;EE;South,East\r\n");
     newform& window = fileNew();
     EXPECT_EQ(entries(window.schoollist), (QStringList{"A", "B"}));
     EXPECT_FALSE(window.msgtimer.enabled());
@@ -58,7 +58,7 @@ class OfferedListsTest : public GradesFixture, public ::testing::WithParamInterf
 
 TEST_P(OfferedListsTest, SplitsTheStoredListAtCommasKeepingBlanksAndEmptyEntries)
 {
-    writeFile("schools.dt", QByteArray("A;") + GetParam().deptlist + ";North\r\n");
+    folder.write("schools.dt", QByteArray("A;") + GetParam().deptlist + ";North\r\n");
     newform& window = fileNew();
     clickEntry(window.schoollist, 0);
     EXPECT_EQ(window.Dept.text(), GetParam().expectedText);
@@ -75,13 +75,13 @@ INSTANTIATE_TEST_SUITE_P(NewGradeBook, OfferedListsTest, ::testing::Values(
 
 TEST_F(NewGradeBook, DoneHidesAndFileNewShowsTheSameWindowWithoutReading)
 {
-    writeFile("schools.dt", "A;CS,CIS;North\r\n");
+    folder.write("schools.dt", "A;CS,CIS;North\r\n");
     newform& window = fileNew();
     clickEntry(window.schoollist, 0);
     window.clsbook.setText("Fall book");
     window.newdone.press();
     EXPECT_FALSE(window.isVisible());
-    writeFile("schools.dt", "A;CS,CIS;North\r\nB;EE;South\r\n");
+    folder.write("schools.dt", "A;CS,CIS;North\r\nB;EE;South\r\n");
     newform& again = fileNew();
     EXPECT_EQ(&again, &window);
     EXPECT_TRUE(again.isVisible());
@@ -94,7 +94,7 @@ TEST_F(NewGradeBook, DoneHidesAndFileNewShowsTheSameWindowWithoutReading)
 // The unloaded window's timer must not fire into it; the school table is not cleared.
 TEST_F(NewGradeBook, CloseBoxUnloadsAndTheNextFileNewReadsAfresh)
 {
-    writeFile("schools.dt", "A;CS,CIS;North\r\nB;EE;South\r\nbad\r\n");
+    folder.write("schools.dt", "A;CS,CIS;North\r\nB;EE;South\r\nbad\r\n");
     newform& window = fileNew();
     EXPECT_TRUE(window.msgtimer.enabled());
     clickEntry(window.schoollist, 0);
@@ -103,7 +103,7 @@ TEST_F(NewGradeBook, CloseBoxUnloadsAndTheNextFileNewReadsAfresh)
     EXPECT_EQ(app->newGradeBook.existing(), nullptr);
     EXPECT_FALSE(window.msgtimer.enabled());
 
-    writeFile("schools.dt", "C;ME;West\r\n");
+    folder.write("schools.dt", "C;ME;West\r\n");
     newform& again = fileNew();
     EXPECT_EQ(entries(again.schoollist), QStringList{"C"});
     EXPECT_EQ(app->data.schools[1].sname, "B");

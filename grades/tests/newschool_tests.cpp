@@ -32,7 +32,7 @@ TEST_P(AddSchool, RefusesTheFirstFailingBoxOrShowsTheLineThenAppendsIt)
     const SchoolRow& row = GetParam();
     newschool& window = addNewSchool();
     messages.whileShown = [&](const runtime::MessageBoxRequest&) {
-        EXPECT_EQ(readFile("schools.dt"), "<missing>") << "written before OK";
+        EXPECT_EQ(folder.read("schools.dt"), "<missing>") << "written before OK";
     };
     add(window, row.schoolName, row.departments, row.campusList);
     ASSERT_EQ(messages.shown().size(), 1u);
@@ -43,10 +43,10 @@ TEST_P(AddSchool, RefusesTheFirstFailingBoxOrShowsTheLineThenAppendsIt)
         EXPECT_EQ(shownTexts(), QStringList{row.expected});
         runtime::TextBox* boxes[] = {&window.schname, &window.depts, &window.campuses};
         EXPECT_TRUE(boxes[row.focus]->hasFocus());
-        EXPECT_EQ(readFile("schools.dt"), "<missing>");
+        EXPECT_EQ(folder.read("schools.dt"), "<missing>");
     } else {
         EXPECT_EQ(shownTexts(), QStringList{QString("schstr is :") + row.expected + ":"});
-        EXPECT_EQ(readFile("schools.dt"), QByteArray(row.expected) + "\r\n");
+        EXPECT_EQ(folder.read("schools.dt"), QByteArray(row.expected) + "\r\n");
     }
 }
 
@@ -66,14 +66,14 @@ INSTANTIATE_TEST_SUITE_P(AddSchool, AddSchool, ::testing::Values(
 
 TEST_F(GradesFixture, AddSchoolKeepsTheFileAndItsBoxesSoAPressTwiceAddsTwoLines)
 {
-    writeFile("schools.dt", "Old;EE;East\r\n");
+    folder.write("schools.dt", "Old;EE;East\r\n");
     newschool& window = addNewSchool();
     window.schname.setText("Acme");
     window.depts.setText("CS");
     window.campuses.setText("North");
     window.done.press();
     window.done.press();
-    EXPECT_EQ(readFile("schools.dt"), "Old;EE;East\r\nAcme;CS;North\r\nAcme;CS;North\r\n");
+    EXPECT_EQ(folder.read("schools.dt"), "Old;EE;East\r\nAcme;CS;North\r\nAcme;CS;North\r\n");
     EXPECT_TRUE(window.isVisible());
     window.help.press();
     EXPECT_TRUE(shownTexts().value(2).startsWith("enter the school name.")) << shownTexts().value(2).toStdString();

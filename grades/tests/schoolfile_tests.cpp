@@ -58,7 +58,7 @@ class Reading : public SchoolFile, public ::testing::WithParamInterface<ReadRow>
 
 TEST_P(Reading, FillsTheTableInFileOrderAndCountsWhatItLeftOut)
 {
-    writeFile("schools.dt", GetParam().bytes);
+    folder.write("schools.dt", GetParam().bytes);
     const schoolread result = read();
     EXPECT_EQ(names, GetParam().names);
     EXPECT_EQ(result.firstShortLine, GetParam().firstShortLine);
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(SchoolFile, Reading, ::testing::Values(
 TEST_F(SchoolFile, KeepsFieldsAsTheyAreIgnoresPiecesAfterTheThirdAndLeavesLaterEntries)
 {
     schools[1] = {"Old", "EE", "East"};
-    writeFile("schools.dt", "Acme Tech; CS, CIS ;North;extra;more\r\n");
+    folder.write("schools.dt", "Acme Tech; CS, CIS ;North;extra;more\r\n");
     read();
     EXPECT_EQ(schools[0].sname, "Acme Tech");
     EXPECT_EQ(schools[0].deptlist, " CS, CIS ");
@@ -97,7 +97,7 @@ TEST_F(SchoolFile, KeepsFieldsAsTheyAreIgnoresPiecesAfterTheThirdAndLeavesLaterE
 TEST_F(SchoolFile, ReadsInvalidUtf8AndAHugeLineWithoutLosingTheOtherSchools)
 {
     const QByteArray hugeName(1 << 20, 'x');
-    writeFile("schools.dt", "Caf\xE9;CS;N\r\n" + hugeName + ";EE;S\r\nB;ME;W\r\n");
+    folder.write("schools.dt", "Caf\xE9;CS;N\r\n" + hugeName + ";EE;S\r\nB;ME;W\r\n");
     ASSERT_EQ(read().count, 3);
     EXPECT_EQ(schools[0].sname.size(), 4);
     EXPECT_TRUE(schools[0].sname.startsWith("Caf"));
@@ -114,7 +114,7 @@ TEST_F(SchoolFile, ExistsOnlyAsAnOrdinaryFileAndAMissingOneRaisesAnErrorNamingIt
     } catch (const runtime::RuntimeError& error) {
         EXPECT_TRUE(error.text().contains(path("schools.dt"))) << error.text().toStdString();
     }
-    writeFile("schools.dt", "");
+    folder.write("schools.dt", "");
     EXPECT_TRUE(schoolfile(path("schools.dt")).exists());
     ASSERT_TRUE(QFile::link("/dev/null", path("device.dt")));
     EXPECT_FALSE(schoolfile(path("device.dt")).exists());

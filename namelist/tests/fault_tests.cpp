@@ -1,5 +1,5 @@
 // File faults seen from the window: run as an ordinary user, so permissions hold.
-#include "testfolder.h"
+#include "runtime/testing/testfolder.h"
 #include "vorn.h"
 
 #include "runtime/testing/testing.h"
@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+
+using runtime::testing::TestFolder;
 
 using runtime::MessageBoxRequest;
 using runtime::Yes;

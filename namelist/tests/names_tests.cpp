@@ -1,7 +1,9 @@
 #include "names.h"
-#include "testfolder.h"
+#include "runtime/testing/testfolder.h"
 
 #include <gtest/gtest.h>
+
+using runtime::testing::TestFolder;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "testfolder.h"
+#include "runtime/testing/testfolder.h"
 #include "vorn.h"
 
 #include "runtime/testing/testing.h"
@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+using runtime::testing::TestFolder;
 
 using runtime::MessageBoxRequest;
 using runtime::Yes;
