@@ -117,6 +117,15 @@ TEST_F(HostingAttack, APathAnotherUserCanChangeIsRefusedBeforeItsCodeRuns)
     }
 }
 
+TEST_F(HostingAttack, AGroupOnlyTheCallerIsInMayWriteTheLibrary)
+{
+    // Root's own group: no member, and no account but root has it as its primary group.
+    const QString library = copyOf(SAMPLE_LIBRARY, folder("grouped", 0775));
+    ASSERT_EQ(::chown(QFile::encodeName(library).constData(), 0, 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(library).constData(), 0775), 0);
+    EXPECT_EQ(refusalOf(library).toStdString(), "<loaded>");
+}
+
 TEST_F(HostingAttack, AHostCreatesNothingFromALibraryItRefuses)
 {
     registerLibrary(SAMPLE_LIBRARY);
