@@ -190,14 +190,19 @@ TEST(NameList, LoadingStopsAtTheLimitAndKeepsTheRecordsBeforeIt)
 {
     TestFolder folder;
     QByteArray contents;
-    for (int line = 0; line < names::maxCount + 1; ++line)
+    for (int line = 0; line < 32767; ++line)
         contents += "Name First\r\n";
     folder.write("in.txt", contents);
     names list;
     EXPECT_FALSE(list.loadfromfile(folder.path("in.txt")));
-    EXPECT_EQ(list.count(), names::maxCount);
+    EXPECT_EQ(list.count(), 32766);
+    // The 16-bit cursor must walk past the last record without overflowing.
     names::Record record;
     EXPECT_EQ(list.getnext("reset", record), 1);
+    int delivered = 1;
+    while (list.getnext({}, record) != 0)
+        ++delivered;
+    EXPECT_EQ(delivered, 32766);
 }
 
 TEST(NameList, AHugeLineAndANulByteLoad)

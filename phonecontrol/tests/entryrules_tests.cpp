@@ -74,15 +74,27 @@ TEST(EntryRules, ARejectedKeySelectsOneCharacterBeforeTheCount)
     EXPECT_FALSE(rules.exchangeKey('.', "").selectAt) << "the exchange box leaves its selection alone";
 }
 
-// The candidate is the box's whole text with the key: a pasted 55 and one digit count.
+// The candidate is the box's whole text with the key: a pasted 55 and one digit count,
+// and only exactly 555 is refused, not a text that begins or ends with it.
 TEST(EntryRules, TheThirdCountedDigitOf555IsRefusedWholeTextCompared)
 {
-    for (const auto& [before, refused] : {std::pair{"55", true}, {"1255", false}}) {
+    const struct {
+        const char* before;
+        char key;
+        bool refused;
+    } rows[] = {
+        {"55", '5', true},
+        {"1255", '5', false},
+        {"555", '1', false},
+        {"5", '5', false},
+        {"56", '5', false},
+    };
+    for (const auto& [before, key, refused] : rows) {
         SCOPED_TRACE(before);
         EntryRules rules;
         rules.exchangeKey('1', "");
         rules.exchangeKey('2', "1");
-        const KeyReaction reaction = rules.exchangeKey('5', before);
+        const KeyReaction reaction = rules.exchangeKey(key, before);
         EXPECT_EQ(reaction.discard, refused);
         EXPECT_EQ(reaction.emptyBox, refused);
         EXPECT_EQ(reaction.focus, refused ? PhonePart::Exchange : PhonePart::Line);

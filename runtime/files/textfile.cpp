@@ -105,7 +105,7 @@ void OutputFile::close()
     // through (a full disk), so the buffered lines are flushed and checked first.
     const bool flushed = file->flush();
     const bool written = flushed && (!target_->replacesTarget || static_cast<QSaveFile*>(file.get())->commit());
-    if (!written || file->error() != QFileDevice::NoError)
+    if (!written)
         raiseFileError(numberFor(file->error()), QStringLiteral("write"), path_, file->errorString());
 }
 

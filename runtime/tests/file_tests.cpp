@@ -89,29 +89,64 @@ TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
     EXPECT_TRUE(QFileInfo(folder.path("full.txt")).isSymLink());
 }
 
-// A disk that fills up while the lines are written, as a file-size limit makes it.
+// A disk that fills up after the given number of bytes, as a file-size limit makes it.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int);
+};
+
+// 100 lines still sit in the write buffer when close() is called, so the disk fills
+// up there; 1000 lines overflow the buffer and fill it up during a write.
 TEST_F(TextFiles, ADiskFullHalfwayKeepsThePreviousFile)
 {
-    folder.write("out.txt", "previous\r\n");
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    bool raised = false;
-    try {
-        runtime::OutputFile file(folder.path("out.txt"));
-        for (int line = 0; line < 1000; ++line)
-            file.writeLine("a line of names that will not all fit");
-        file.close();
-    } catch (const runtime::RuntimeError&) {
-        raised = true;
+    for (const int lineCount : {100, 1000}) {
+        folder.write("out.txt", "previous\r\n");
+        bool raised = false;
+        {
+            const FileSizeLimit limit(1024);
+            try {
+                runtime::OutputFile file(folder.path("out.txt"));
+                for (int line = 0; line < lineCount; ++line)
+                    file.writeLine("a line of names that will not all fit");
+                file.close();
+            } catch (const runtime::RuntimeError&) {
+                raised = true;
+            }
+        }
+        EXPECT_TRUE(raised) << lineCount << " lines";
+        EXPECT_EQ(folder.read("out.txt"), "previous\r\n") << lineCount << " lines";
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.txt"}) << lineCount << " lines";
     }
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_TRUE(raised);
-    EXPECT_EQ(folder.read("out.txt"), "previous\r\n");
+}
+
+TEST_F(TextFiles, AnAppendThatDoesNotFitIsTakenBackWhole)
+{
+    folder.write("schools.txt", "A;B;C\r\n");
+    {
+        const FileSizeLimit limit(12);
+        runtime::AppendFile file(folder.path("schools.txt"));
+        EXPECT_THROW(file.writeLine("Longer;than;fits"), runtime::RuntimeError);
+        file.writeLine("D;E");
+        file.close();
+    }
+    EXPECT_EQ(folder.read("schools.txt"), "A;B;C\r\nD;E\r\n");
 }
 
 TEST_F(TextFiles, AppendCreatesTheFileAndAddsWholeLines)
@@ -163,6 +198,9 @@ TEST_F(TextFiles, PatternSearchListsOrdinaryVisibleFilesOnly)
 
     EXPECT_EQ(runtime::PatternSearch(folder.path() + "/one.dt").next(), "one.dt");
     EXPECT_EQ(runtime::PatternSearch(folder.path() + "/none.dt").next(), "");
+    // The root's pattern is "//*.dt": a doubled slash still names the folder.
+    EXPECT_EQ(runtime::PatternSearch(folder.path() + "//one.dt").next(), "one.dt");
+    EXPECT_EQ(runtime::PatternSearch(folder.path() + "/.//one.dt").next(), "one.dt");
     EXPECT_THROW(runtime::PatternSearch(folder.path() + "/missing/*.dt"), runtime::RuntimeError);
 }
 

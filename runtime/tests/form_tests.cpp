@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using runtime::Text;
 
 namespace {
@@ -213,6 +215,22 @@ TEST_F(Forms, TimersTickOnDrivenTimeAndRestartWhenSet)
     sample.ticker.setEnabled(false);
     time.advance(10'000);
     EXPECT_EQ(sample.ticks, 3);
+}
+
+// Within one advance the countdowns fire in time order, whichever timer came first.
+TEST_F(Forms, TimersDueInOneAdvanceTickInTimeOrder)
+{
+    std::string order;
+    runtime::Timer slow;
+    runtime::Timer fast;
+    slow.Tick.bind([&order] { order += 'S'; });
+    fast.Tick.bind([&order] { order += 'f'; });
+    slow.setInterval(700);
+    fast.setInterval(300);
+    time.advance(1000);
+    EXPECT_EQ(order, "ffSf");
+    time.advance(400);
+    EXPECT_EQ(order, "ffSffS");
 }
 
 TEST_F(Forms, ShowLoadsOnceHideKeepsAndTheCloseBoxUnloads)

@@ -1,7 +1,7 @@
 // Another local user tries to get their code run by a host: each attack plants the
 // sample library in a form whose constructor leaves a mark, and the host must refuse it,
 // say why, and never run it. The files are given to "nobody" as that other user, which
-// needs root; CI runs the tests as root.
+// needs root; CI runs the tests as root. The links at the end need no other user.
 #include "componenttesting.h"
 
 #include "runtime/base/error.h"
@@ -168,4 +168,40 @@ TEST_F(HostingAttack, ACatalogueThatIsASymbolicLinkIsNeitherReadNorWritten)
     EXPECT_EQ(lastError().toStdString(), "The control catalogue " + data.catalogue().toStdString()
                                              + " cannot be used: it is a symbolic link, not a file of its own");
     EXPECT_EQ(data.read(target), emptyCatalogue);
+}
+
+// Links the caller made, with no other user involved: every folder a link leads through
+// is checked, whether the link names it or only the link's target does.
+TEST(HostingThroughLinks, EveryFolderALinkLeadsThroughIsChecked)
+{
+    QTemporaryDir work;
+    const auto makeFolder = [&](const QString& name, mode_t mode) {
+        EXPECT_TRUE(QDir(work.path()).mkpath(name));
+        EXPECT_EQ(::chmod(QFile::encodeName(work.filePath(name)).constData(), mode), 0);
+    };
+    const auto link = [&](const char* target, const QString& name) {
+        EXPECT_EQ(::symlink(target, QFile::encodeName(work.filePath(name)).constData()), 0);
+    };
+    makeFolder("open", 0777);
+    makeFolder("safe", 0755);
+    copyOf(SAMPLE_LIBRARY, work.filePath("open"));
+    copyOf(SAMPLE_LIBRARY, work.filePath("safe"));
+    link("open/libsample.so", "into-open.so");
+    link("../safe/libsample.so", "open/back-to-safe.so");
+    link("open/back-to-safe.so", "through-open.so");
+    link("safe/libsample.so", "into-safe.so");
+
+    const QString open = work.filePath("open");
+    const struct {
+        const char* link;
+        QString refusal;
+    } rows[] = {
+        {"into-open.so", "the library is not trusted: folder " + open + " is writable by every user"},
+        {"through-open.so", "the library is not trusted: folder " + open + " is writable by every user"},
+        {"into-safe.so", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.link);
+        EXPECT_EQ(checkLibrary(work.filePath(row.link)).refusal.toStdString(), row.refusal.toStdString());
+    }
 }
