@@ -13,6 +13,7 @@ class RuntimeError : public std::runtime_error {
 public:
     enum Number : int {
         Overflow = 6,
+        OutOfMemory = 7,
         SubscriptOutOfRange = 9,
         DivisionByZero = 11,
         BadFileMode = 54,
@@ -22,6 +23,7 @@ public:
         PermissionDenied = 70,
         PathFileAccessError = 75,
         InvalidProcedureCall = 5,
+        InternalError = 51,
         CannotCreateObject = 429,
     };
 

@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
+#include <vector>
 
 using runtime::Text;
 
@@ -281,6 +283,21 @@ TEST_F(Forms, ARuntimeErrorStopsTheHandlerAndIsShown)
     EXPECT_EQ(messages.shown()[0].text, "Run-time error '6':\n\nOverflow");
     EXPECT_EQ(messages.shown()[0].style.icon, runtime::Icon::Critical);
     EXPECT_EQ(messages.shown()[0].title, runtime::Program::title());
+}
+
+// No exception passes the event boundary: memory running out, or a standard container
+// used out of its range, stops the handler with a message and the window lives on.
+TEST_F(Forms, AStandardExceptionStopsTheHandlerAndIsShown)
+{
+    sample.onButton = [] { throw std::bad_alloc(); };
+    sample.button.press();
+    sample.onButton = [] { (void)std::vector<int>().at(3); };
+    sample.button.press();
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].text, "Run-time error '7':\n\nOut of memory");
+    EXPECT_TRUE(messages.shown()[1].text.startsWith("Run-time error '51':\n\nInternal error: "))
+        << messages.shown()[1].text.toStdString();
+    EXPECT_TRUE(sample.isVisible());
 }
 
 TEST_F(Forms, NoHandlerRunsOnceTheProgramHasEnded)
