@@ -2,13 +2,13 @@
 
 #include "runtime/base/error.h"
 #include "runtime/components/trust.h"
+#include "runtime/files/filesave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -175,20 +175,9 @@ void Catalogue::write(const Text& path) const
     const QJsonObject root{{formatField, catalogueFormat}, {classesField, classes_}};
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     refuseALink(path);
-    QSaveFile file(path);
     // Never written in place: a device or a file that can't be replaced is refused.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        raiseCatalogueError(path, file.errorString());
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    // QSaveFile::commit() takes a temporary file whose last buffered write failed for a
-    // whole one (a full disk writes part of a block); flushing first catches that.
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    const int reason = errno;
-    if (!written || !file.commit()) {
-        const Text why = written || reason == 0 ? file.errorString() : QString::fromLocal8Bit(std::strerror(reason));
-        raiseCatalogueError(path, QStringLiteral("it could not be written (%1); it is as it was").arg(why));
-    }
+    if (const FileFailure failure = saveFile(path, bytes, {.newFileMode = 0600, .mayWriteInPlace = false}))
+        raiseCatalogueError(path, QStringLiteral("it could not be written (%1); it is as it was").arg(failure.reason));
 }
 
 }  // namespace runtime::components

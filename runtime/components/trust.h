@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/base/text.h"
-#include "runtime/components/descriptor.h"
+#include "runtime/files/descriptor.h"
 
 #include <sys/stat.h>
 

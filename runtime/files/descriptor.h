@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace runtime::components {
+namespace runtime {
 
 // An open file descriptor, closed when its owner goes.
 class Descriptor {
@@ -25,10 +25,13 @@ public:
     }
 
     bool isOpen() const { return descriptor_ >= 0; }
+    // Closes it now, for a caller that must know whether the last of its writes went
+    // through: a network file system may only report a failed write here.
+    bool close() { return ::close(std::exchange(descriptor_, -1)) == 0; }
     int get() const { return descriptor_; }
 
 private:
     int descriptor_;
 };
 
-}  // namespace runtime::components
+}  // namespace runtime

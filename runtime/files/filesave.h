@@ -1,0 +1,34 @@
+#pragma once
+
+#include "runtime/base/text.h"
+#include "runtime/files/fileerror.h"
+
+#include <QByteArray>
+
+#include <sys/types.h>
+
+namespace runtime {
+
+struct SaveRules {
+    // The permissions of a file the save creates, less the umask; a file that is
+    // replaced keeps its own mode bits, and its owner and group where the caller may
+    // give them.
+    mode_t newFileMode = 0666;
+    // When the folder has no room for a temporary file (the user may not write there),
+    // a writable file may be rewritten where it stands, as editors do; a device is
+    // then written as it is. Without this, such a save fails and changes nothing.
+    bool mayWriteInPlace = true;
+};
+
+// Makes `bytes` the whole contents of the file at `path`, or tells why it could not and
+// leaves the file as it was. The bytes go to a new file beside it, which is flushed to
+// the disk and checked before it takes the file's name, so a failure at any step, the
+// last write or the close included, never leaves a short file behind. A symbolic link
+// keeps pointing at its file, which is the one replaced.
+FileFailure saveFile(const Text& path, const QByteArray& bytes, const SaveRules& rules = {});
+
+// Writes every byte, going on after a write the system cut short; false, with errno
+// set, when a write fails.
+bool writeAll(int descriptor, QByteArrayView bytes);
+
+}  // namespace runtime
