@@ -62,17 +62,29 @@ TEST_F(VornFaults, AnUnreadableOrMissingFileFailsToLoad)
     EXPECT_EQ(window().msgs.caption(), "loading data file failed");
 }
 
-TEST_F(VornFaults, AFolderThatCannotBeWrittenKeepsTheOldFile)
+// With no room for a new file beside it, a file the user may write is rewritten where
+// it stands; one the user may not write stays as it was.
+TEST_F(VornFaults, AFolderThatCannotBeWrittenSavesOnlyWritableFilesInPlace)
 {
     folder.write("vorn.txt", "A One\r\n");
-    folder.write("vorno.txt", "Old Name\r\n");
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    folder.write("vorno.txt", "Old Name\r\nAnother Old\r\n");
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(folder.path(), readOnly);
     window().load.press();
+    window().savedata.press();
+    EXPECT_EQ(window().msgs.caption(), "data file saved");
+    EXPECT_EQ(folder.read("vorno.txt"), "A One\r\n");
+
+    QFile::setPermissions(folder.path(), readOnly | QFileDevice::WriteOwner);
+    folder.write("vorno.txt", "Old Name\r\n");
+    QFile::setPermissions(folder.path("vorno.txt"), QFileDevice::ReadOwner);
+    QFile::setPermissions(folder.path(), readOnly);
     window().savedata.press();
     EXPECT_EQ(window().msgs.caption(), "saving data file failed");
     EXPECT_EQ(window().msgs.foreColor().value(), 255);
     EXPECT_EQ(folder.read("vorno.txt"), "Old Name\r\n");
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(folder.path(), readOnly | QFileDevice::WriteOwner);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"vorn.txt", "vorno.txt"}));
 }
 
 TEST_F(VornFaults, AFailedSaveAtExitSaysSoAndKeepsTheProgramRunning)

@@ -1,11 +1,9 @@
 #include "runtime/files/patternsearch.h"
 
-#include "runtime/base/error.h"
-
-#include <QFile>
+#include "runtime/files/encoding.h"
+#include "runtime/files/fileerror.h"
 
 #include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -26,18 +24,24 @@ PatternSearch::PatternSearch(const Text& pattern)
     const qsizetype slash = pattern.lastIndexOf(u'/');
     const Text folder = slash == -1 ? QStringLiteral(".") : pattern.left(slash + 1);
     const Text namePattern = pattern.mid(slash + 1);
-    const QByteArray folderPath = QFile::encodeName(folder);
+    const QByteArray folderPath = encodeText(folder);
 
+    const QString searching = QStringLiteral("search the folder");
     const std::unique_ptr<DIR, int (*)(DIR*)> directory(::opendir(folderPath.constData()), ::closedir);
-    if (!directory) {
-        throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Cannot search the folder %1: %2")
-                                                                  .arg(folder, QString::fromLocal8Bit(std::strerror(errno))));
-    }
-    while (const dirent* entry = ::readdir(directory.get())) {
+    if (!directory)
+        raiseFileError(searching, folder, errno);
+    for (;;) {
+        // The end of the folder and a failure to read it both come back as no entry.
+        errno = 0;
+        const dirent* entry = ::readdir(directory.get());
+        if (!entry && errno != 0)
+            raiseFileError(searching, folder, errno);
+        if (!entry)
+            break;
         const QByteArray name(entry->d_name);
         if (name.startsWith('.'))
             continue;
-        const Text decodedName = QFile::decodeName(name);
+        const Text decodedName = decodeText(name);
         if (matches(decodedName, namePattern) && isOrdinaryFile(folderPath + '/' + name))
             names_.append(decodedName);
     }

@@ -2,46 +2,72 @@
 
 #include "runtime/base/error.h"
 #include "runtime/files/encoding.h"
+#include "runtime/files/fileerror.h"
+#include "runtime/files/filesave.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace runtime {
 namespace {
 
 const QByteArray lineEnd = QByteArrayLiteral("\r\n");
 
-[[noreturn]] void raiseFileError(int number, const QString& doing, const Text& path, const QString& reason)
+[[noreturn]] void raiseNotAFile(const Text& doing, const Text& path, const struct stat& status)
 {
-    throw RuntimeError(number, QStringLiteral("Cannot %1 %2: %3").arg(doing, path, reason));
+    raiseFileError(doing, path, {RuntimeError::PathFileAccessError, S_ISDIR(status.st_mode) ? QStringLiteral("it is a folder")
+                                                                                          : QStringLiteral("it is not an ordinary file")});
 }
 
-int numberFor(QFileDevice::FileError error)
+// Cuts off the part of a line that went through before a write failed. If even that
+// fails, the part stays: there is nothing more to try.
+void takeBack(int descriptor, off_t size)
 {
-    switch (error) {
-    case QFileDevice::OpenError: return RuntimeError::PathFileAccessError;
-    case QFileDevice::PermissionsError: return RuntimeError::PermissionDenied;
-    case QFileDevice::ResourceError: return RuntimeError::DiskFull;
-    default: return RuntimeError::PathFileAccessError;
-    }
+    [[maybe_unused]] const int cut = ::ftruncate(descriptor, size);
 }
 
 }  // namespace
 
 InputFile::InputFile(const Text& path) : path_(path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir())
-        raiseFileError(RuntimeError::PathFileAccessError, QStringLiteral("read"), path,
-                       QStringLiteral("it is a folder"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int number = file.exists() ? numberFor(file.error()) : RuntimeError::FileNotFound;
-        raiseFileError(number, QStringLiteral("open"), path, file.errorString());
+    const QString reading = QStringLiteral("read");
+    // Not blocking: a pipe with no writer would otherwise hold the program here for ever.
+    Descriptor file(::open(encodeText(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.isOpen())
+        raiseFileError(QStringLiteral("open"), path, errno);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0)
+        raiseFileError(reading, path, errno);
+    if (!S_ISREG(status.st_mode))
+        raiseNotAFile(reading, path, status);
+    const auto raiseTooLarge = [&] {
+        raiseFileError(reading, path, {RuntimeError::OutOfMemory, QStringLiteral("it is larger than %1 MB, the most a program reads")
+                                                                      .arg(largestFile / (1024 * 1024))});
+    };
+    if (status.st_size > largestFile)
+        raiseTooLarge();
+    // The size is a hint: the file may grow or shrink while it is read.
+    contents_.resize(status.st_size + 1);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == contents_.size())
+            contents_.resize(std::min<qint64>(2 * contents_.size(), largestFile + 1));
+        const ssize_t got = ::read(file.get(), contents_.data() + filled, contents_.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            raiseFileError(reading, path, errno);
+        if (got == 0)
+            break;
+        filled += got;
+        if (filled > largestFile)
+            raiseTooLarge();
     }
-    contents_ = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        raiseFileError(numberFor(file.error()), QStringLiteral("read"), path, file.errorString());
+    contents_.resize(filled);
+    contents_.squeeze();
 }
 
 Text InputFile::readLine()
@@ -59,90 +85,48 @@ Text InputFile::readLine()
     return line;
 }
 
-// The temporary file of an ordinary target, or the target itself when it is a device.
-struct OutputFile::Target {
-    std::unique_ptr<QFileDevice> file;
-    bool replacesTarget = false;
-};
-
-OutputFile::OutputFile(const Text& path) : target_(std::make_unique<Target>()), path_(path)
+OutputFile::OutputFile(const Text& path) : path_(path)
 {
-    const QFileInfo info(path);
-    target_->replacesTarget = !info.exists() || info.isFile();
-    if (info.isDir())
-        raiseFileError(RuntimeError::PathFileAccessError, QStringLiteral("write"), path,
-                       QStringLiteral("it is a folder"));
-    if (target_->replacesTarget)
-        target_->file = std::make_unique<QSaveFile>(path);
-    else
-        target_->file = std::make_unique<QFile>(path);
-    QIODevice::OpenMode mode = QIODevice::WriteOnly;
-    if (!target_->replacesTarget)
-        mode |= QIODevice::Unbuffered;
-    if (!target_->file->open(mode))
-        raiseFileError(numberFor(target_->file->error()), QStringLiteral("write"), path,
-                       target_->file->errorString());
-}
-
-OutputFile::~OutputFile()
-{
-    if (target_->file && target_->replacesTarget)
-        static_cast<QSaveFile*>(target_->file.get())->cancelWriting();
+    struct stat status {};
+    if (::stat(encodeText(path).constData(), &status) == 0 && S_ISDIR(status.st_mode))
+        raiseNotAFile(QStringLiteral("write"), path, status);
 }
 
 void OutputFile::writeLine(const Text& line)
 {
-    const QByteArray bytes = encodeText(line) + lineEnd;
-    if (target_->file->write(bytes) != bytes.size())
-        raiseFileError(numberFor(target_->file->error()), QStringLiteral("write"), path_,
-                       target_->file->errorString());
+    contents_ += encodeText(line) + lineEnd;
 }
 
 void OutputFile::close()
 {
-    std::unique_ptr<QFileDevice> file = std::move(target_->file);
-    // QSaveFile::commit() can report success after a final write that only partly went
-    // through (a full disk), so the buffered lines are flushed and checked first.
-    const bool flushed = file->flush();
-    const bool written = flushed && (!target_->replacesTarget || static_cast<QSaveFile*>(file.get())->commit());
-    if (!written)
-        raiseFileError(numberFor(file->error()), QStringLiteral("write"), path_, file->errorString());
+    if (const FileFailure failure = saveFile(path_, contents_))
+        raiseFileError(QStringLiteral("write"), path_, failure);
 }
 
-struct AppendFile::Target {
-    QFile file;
-};
-
-AppendFile::AppendFile(const Text& path) : target_(std::make_unique<Target>()), path_(path)
+AppendFile::AppendFile(const Text& path) : path_(path)
 {
-    target_->file.setFileName(path);
-    if (QFileInfo(path).isDir())
-        raiseFileError(RuntimeError::PathFileAccessError, QStringLiteral("write"), path,
-                       QStringLiteral("it is a folder"));
-    if (!target_->file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        raiseFileError(numberFor(target_->file.error()), QStringLiteral("append to"), path,
-                       target_->file.errorString());
+    file_ = Descriptor(::open(encodeText(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    if (!file_.isOpen())
+        raiseFileError(QStringLiteral("append to"), path, errno);
 }
-
-AppendFile::~AppendFile() = default;
 
 void AppendFile::writeLine(const Text& line)
 {
-    QFile& file = target_->file;
-    const qint64 sizeBefore = file.size();
     const QByteArray bytes = encodeText(line) + lineEnd;
-    if (file.write(bytes) == bytes.size())
+    struct stat before {};
+    const bool ordinary = ::fstat(file_.get(), &before) == 0 && S_ISREG(before.st_mode);
+    if (writeAll(file_.get(), bytes) && (!ordinary || ::fsync(file_.get()) == 0))
         return;
-    const QString reason = file.errorString();
-    const int number = numberFor(file.error());
-    if (file.isSequential() == false)
-        file.resize(sizeBefore);
-    raiseFileError(number, QStringLiteral("append to"), path_, reason);
+    const int error = errno;
+    if (ordinary)
+        takeBack(file_.get(), before.st_size);
+    raiseFileError(QStringLiteral("append to"), path_, error);
 }
 
 void AppendFile::close()
 {
-    target_->file.close();
+    if (file_.isOpen() && !file_.close())
+        raiseFileError(QStringLiteral("append to"), path_, errno);
 }
 
 }  // namespace runtime

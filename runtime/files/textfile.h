@@ -1,10 +1,9 @@
 #pragma once
 
 #include "runtime/base/text.h"
+#include "runtime/files/descriptor.h"
 
 #include <QByteArray>
-
-#include <memory>
 
 namespace runtime {
 
@@ -12,9 +11,13 @@ namespace runtime {
 // and written with CR LF. Every failure raises a RuntimeError that names the file and
 // the system's reason.
 
-// A file opened for reading, line by line.
+// An ordinary file read whole when opened, then line by line. A folder, a device, a
+// pipe or a socket is refused at once, without waiting for anything to arrive, and so
+// is a file larger than largestFile.
 class InputFile {
 public:
+    static constexpr qint64 largestFile = 64 * 1024 * 1024;
+
     explicit InputFile(const Text& path);
 
     bool atEnd() const { return position_ >= contents_.size(); }
@@ -26,39 +29,34 @@ private:
     qsizetype position_ = 0;
 };
 
-// A file opened for writing, created or replaced. The lines go to a temporary file
-// beside it that takes the file's place only when close() succeeds, so a failed write
-// leaves the previous file as it was. A file that is not an ordinary one (a device)
-// is written in place.
+// A file opened for writing, created or replaced. The lines are kept until close(),
+// which saves them all with saveFile: a failure at any step leaves the previous file as
+// it was. Abandoned without close(), it writes nothing.
 class OutputFile {
 public:
     explicit OutputFile(const Text& path);
-    ~OutputFile();
 
     void writeLine(const Text& line);
     void close();
 
 private:
-    struct Target;
-    std::unique_ptr<Target> target_;
     Text path_;
+    QByteArray contents_;
 };
 
 // A file opened for adding lines at its end, created when missing. Each line is written
-// in one piece; a line that cannot be written whole is taken back, so the file keeps
-// whole lines only.
+// in one piece and flushed to the disk; a line that cannot be written whole is taken
+// back, so the file keeps whole lines only.
 class AppendFile {
 public:
     explicit AppendFile(const Text& path);
-    ~AppendFile();
 
     void writeLine(const Text& line);
     void close();
 
 private:
-    struct Target;
-    std::unique_ptr<Target> target_;
     Text path_;
+    Descriptor file_;
 };
 
 }  // namespace runtime

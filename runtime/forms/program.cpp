@@ -1,6 +1,7 @@
 #include "runtime/forms/program.h"
 
 #include "runtime/base/error.h"
+#include "runtime/files/encoding.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/programend.h"
 
@@ -88,7 +89,7 @@ Text currentFolder()
         throw RuntimeError(RuntimeError::PathFileAccessError, QStringLiteral("Cannot find the current folder: %1")
                                                                   .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
-    return QFile::decodeName(path.get());
+    return decodeText(path.get());
 }
 
 }  // namespace runtime

@@ -1,4 +1,5 @@
 #include "runtime/base/error.h"
+#include "runtime/files/encoding.h"
 #include "runtime/files/patternsearch.h"
 #include "runtime/files/textfile.h"
 #include "runtime/testing/testfolder.h"
@@ -9,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 namespace {
@@ -56,6 +60,39 @@ TEST_F(TextFiles, ReadingPastTheEndOrAMissingFileRaises)
     EXPECT_THROW(runtime::InputFile(folder.path("folder.txt")), runtime::RuntimeError);
 }
 
+// Only ordinary files are read: anything else is refused at once, never waited on (a
+// pipe with no writer) or read without end (the zero device).
+TEST_F(TextFiles, OnlyOrdinaryFilesOfABoundedSizeAreRead)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.path("pipe.txt")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", folder.path("zero.txt")));
+    QDir(folder.path()).mkdir("folder.txt");
+    folder.write("huge.txt", "");
+    ASSERT_TRUE(QFile::resize(folder.path("huge.txt"), runtime::InputFile::largestFile + 1));
+    const struct {
+        const char* name;
+        int number;
+        const char* reason;
+    } rows[] = {
+        {"pipe.txt", 75, "it is not an ordinary file"},
+        {"zero.txt", 75, "it is not an ordinary file"},
+        {"folder.txt", 75, "it is a folder"},
+        {"huge.txt", 7, "it is larger than 64 MB, the most a program reads"},
+        {"missing.txt", 53, "No such file or directory"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = folder.path(row.name);
+        try {
+            runtime::InputFile file(path);
+            ADD_FAILURE() << "opened";
+        } catch (const runtime::RuntimeError& error) {
+            EXPECT_EQ(error.number(), row.number);
+            EXPECT_TRUE(error.text().endsWith(path + ": " + row.reason)) << error.text().toStdString();
+        }
+    }
+}
+
 TEST_F(TextFiles, OutputReplacesTheFileOnlyWhenClosed)
 {
     folder.write("out.txt", "previous\r\n");
@@ -74,6 +111,32 @@ TEST_F(TextFiles, OutputReplacesTheFileOnlyWhenClosed)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"out.txt"});
 }
 
+// A save gives the new file the old one's mode bits exactly, and replaces the file a
+// link leads to, not the link.
+TEST_F(TextFiles, ASaveKeepsTheModeAndTheLink)
+{
+    for (const mode_t mode : {0644, 0600, 0444, 02755, 0660}) {
+        SCOPED_TRACE(mode);
+        folder.write("kept.txt", "old\r\n");
+        ASSERT_EQ(::chmod(QFile::encodeName(folder.path("kept.txt")).constData(), mode), 0);
+        runtime::OutputFile file(folder.path("kept.txt"));
+        file.writeLine("new");
+        file.close();
+        struct stat status {};
+        ASSERT_EQ(::stat(QFile::encodeName(folder.path("kept.txt")).constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, mode);
+        EXPECT_EQ(folder.read("kept.txt"), "new\r\n");
+        QFile::setPermissions(folder.path("kept.txt"), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    folder.write("target.txt", "old\r\n");
+    ASSERT_TRUE(QFile::link("target.txt", folder.path("link.txt")));
+    runtime::OutputFile file(folder.path("link.txt"));
+    file.writeLine("through the link");
+    file.close();
+    EXPECT_TRUE(QFileInfo(folder.path("link.txt")).isSymLink());
+    EXPECT_EQ(folder.read("target.txt"), "through the link\r\n");
+}
+
 TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
 {
     ASSERT_TRUE(QFile::link("/dev/full", folder.path("full.txt")));
@@ -85,7 +148,13 @@ TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
         },
         runtime::RuntimeError);
     runtime::AppendFile append(folder.path("full.txt"));
-    EXPECT_THROW(append.writeLine("x"), runtime::RuntimeError);
+    try {
+        append.writeLine("x");
+        ADD_FAILURE() << "appended";
+    } catch (const runtime::RuntimeError& error) {
+        EXPECT_EQ(error.number(), 61);
+        EXPECT_EQ(error.text(), "Cannot append to " + folder.path("full.txt") + ": No space left on device");
+    }
     EXPECT_TRUE(QFileInfo(folder.path("full.txt")).isSymLink());
 }
 
@@ -201,6 +270,20 @@ TEST_F(TextFiles, PatternSearchListsOrdinaryVisibleFilesOnly)
     // The root's pattern is "//*.dt": a doubled slash still names the folder.
     EXPECT_EQ(runtime::PatternSearch(folder.path() + "//one.dt").next(), "one.dt");
     EXPECT_EQ(runtime::PatternSearch(folder.path() + "/.//one.dt").next(), "one.dt");
+}
+
+// File names are bytes: a folder and a file whose names are not valid UTF-8 are found,
+// and their names go back to the system unchanged.
+TEST_F(TextFiles, PatternSearchTakesNamesThatAreNotUtf8)
+{
+    const QByteArray folderName = QFile::encodeName(folder.path()) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(folderName.constData(), 0700), 0);
+    ASSERT_EQ(::close(::open((folderName + "/r\xe9sum\xe9.dt").constData(), O_CREAT | O_WRONLY, 0600)), 0);
+    runtime::PatternSearch search(runtime::decodeText(folderName) + "/*.dt");
+    const QString found = search.next();
+    EXPECT_EQ(runtime::encodeText(found), "r\xe9sum\xe9.dt");
+    runtime::InputFile file(runtime::decodeText(folderName) + '/' + found);
+    EXPECT_TRUE(file.atEnd());
     EXPECT_THROW(runtime::PatternSearch(folder.path() + "/missing/*.dt"), runtime::RuntimeError);
 }
 
