@@ -2,7 +2,8 @@
 """Fails each system call of each file operation in turn, with each error, and checks
 that nothing is lost: the file afterwards holds its old contents or its new ones (an
 append: the old ones or the old plus one whole line), no temporary file is left beside
-it, and a run that left the old contents told of a failure.
+it, and a run that left the old contents told of a failure. A folder's listing is
+whole, or told of a failure.
 
 usage: check.py <operations program> <controls program> <interposer> <library> <library>
 """
@@ -20,72 +21,103 @@ NEW_SCHOOL_LINE = b"Northern College;Arts,Law;North\r\n"
 OLD_RECORDS = b"Only Record\r\n"
 NEW_RECORDS = b"".join(b"Name%d Family%d\r\n" % (n, n) for n in range(1, 32767))
 CATALOGUE = "suite-runtime/controls.json"
+DATA_FILES = [f"class{number:02}.dt" for number in range(1, 13)]
 
 
 class Operation:
-    """One operation: the file it changes, the files it starts with, the contents a sound
-    run may leave there (the old ones first), and how it is run and tells of success."""
+    """One operation: the files it starts with, how it is run, whether it is counted from
+    the start of the process or only from where the operations program arms the count,
+    and what a run must have left, given what it said and the folder."""
 
-    def __init__(self, changed, prepared, sound, command, succeeded, armed_from_start=False):
-        self.changed, self.prepared, self.sound = changed, prepared, sound
-        self.command, self.succeeded, self.armed_from_start = command, succeeded, armed_from_start
+    def __init__(self, prepared, command, problem, armed_from_start=False):
+        self.prepared, self.command, self.problem = prepared, command, problem
+        self.armed_from_start = armed_from_start
+
+
+def contents_of(folder, name):
+    with open(os.path.join(folder, name), "rb") as file:
+        return file.read()
+
+
+def old_or_new(changed, old, new):
+    """A file replaced or appended to: its old contents, told of a failure, or its new ones."""
+
+    def problem(said, folder):
+        contents = contents_of(folder, changed)
+        if contents not in (old, new):
+            return f"{changed} holds {len(contents)} bytes, neither the old nor the new contents"
+        if contents == old and said[0] != "failed":
+            return f"{changed} kept its old contents and the operation said {said[0]}"
+        if said[0] == "succeeded" and contents != new:
+            return f"{changed} did not get its new contents"
+        return None
+
+    return problem
+
+
+def whole_listing(said, folder):
+    if said[0] == "succeeded" and said[1:] != DATA_FILES:
+        return f"{len(said) - 1} of {len(DATA_FILES)} files listed as if that were all"
+    return None
 
 
 def operations_of(operations, controls, first_library, second_library):
-    def said_saved(finished):
-        return finished.returncode == 0 and finished.stdout.strip() == "saved"
-
-    def exited_well(finished):
-        return finished.returncode == 0
-
     def registered(*libraries):
         """The catalogue as `controls register` writes it for these libraries."""
         with tempfile.TemporaryDirectory() as home:
             for library in libraries:
                 subprocess.run([controls, "register", library], env=dict(os.environ, XDG_DATA_HOME=home),
                                check=True, capture_output=True)
-            with open(os.path.join(home, CATALOGUE), "rb") as catalogue:
-                return catalogue.read()
+            return contents_of(home, CATALOGUE)
 
     old_catalogue = registered(first_library)
     return {
         "vornd saving vorno.txt": Operation(
-            "vorno.txt", {"vorn.txt": NEW_NAMES, "vorno.txt": OLD_NAMES}, [OLD_NAMES, NEW_NAMES],
-            lambda folder: [operations, "vorno", folder], said_saved),
+            {"vorn.txt": NEW_NAMES, "vorno.txt": OLD_NAMES}, lambda folder: [operations, "vorno", folder],
+            old_or_new("vorno.txt", OLD_NAMES, NEW_NAMES)),
         "grades appending a school": Operation(
-            "schools.dt", {"schools.dt": OLD_SCHOOLS}, [OLD_SCHOOLS, OLD_SCHOOLS + NEW_SCHOOL_LINE],
-            lambda folder: [operations, "school", folder], said_saved),
+            {"schools.dt": OLD_SCHOOLS}, lambda folder: [operations, "school", folder],
+            old_or_new("schools.dt", OLD_SCHOOLS, OLD_SCHOOLS + NEW_SCHOOL_LINE)),
         "a text file of 32,766 records": Operation(
-            "records.txt", {"records.txt": OLD_RECORDS}, [OLD_RECORDS, NEW_RECORDS],
-            lambda folder: [operations, "records", folder], said_saved),
+            {"records.txt": OLD_RECORDS}, lambda folder: [operations, "records", folder],
+            old_or_new("records.txt", OLD_RECORDS, NEW_RECORDS)),
         "controls register": Operation(
-            CATALOGUE, {CATALOGUE: old_catalogue}, [old_catalogue, registered(first_library, second_library)],
-            lambda folder: [controls, "register", second_library], exited_well, armed_from_start=True),
+            {CATALOGUE: old_catalogue}, lambda folder: [controls, "register", second_library],
+            old_or_new(CATALOGUE, old_catalogue, registered(first_library, second_library)),
+            armed_from_start=True),
+        "quenta listing the .dt files": Operation(
+            {name: b"" for name in DATA_FILES}, lambda folder: [operations, "list", folder], whole_listing),
     }
 
 
 def run(interposer, operation, folder, fail_at, error):
-    count_file = folder + ".count"
+    """Runs the operation with call `fail_at` failing; gives what it said, as words (the
+    first one "succeeded" or "failed"), and how many calls were counted."""
     environment = dict(os.environ,
                        LD_PRELOAD=interposer,
                        FAULT_FOLDER=folder,
                        FAULT_AT=str(fail_at),
                        FAULT_ERRNO=error,
-                       FAULT_COUNT=count_file,
+                       FAULT_COUNT=folder + ".count",
                        FAULT_ARMED="1" if operation.armed_from_start else "0",
                        XDG_DATA_HOME=folder,
                        QT_QPA_PLATFORM="offscreen",
                        ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0")
     finished = subprocess.run(operation.command(folder), env=environment, capture_output=True, text=True,
                               timeout=120)
-    if finished.returncode < 0 or finished.returncode > 1:
+    if finished.returncode not in (0, 1):
         sys.exit(f"call {fail_at} failing with {error} ended the operation with status {finished.returncode}:\n"
                  f"{finished.stderr}")
-    with open(count_file) as counted:
-        return operation.succeeded(finished), int(counted.read())
+    # controls tells by its exit status, the operations program by its first word.
+    said = finished.stdout.split() if finished.returncode == 0 else ["failed"]
+    if not said or said[0] not in ("succeeded", "failed"):
+        said = ["succeeded"] + said
+    with open(folder + ".count") as counted:
+        return said, int(counted.read())
 
 
 def prepare(folder, operation):
+    os.mkdir(folder)
     for name, contents in operation.prepared.items():
         path = os.path.join(folder, name)
         os.makedirs(os.path.dirname(path), mode=0o700, exist_ok=True)
@@ -94,40 +126,34 @@ def prepare(folder, operation):
 
 
 def leftovers(folder, operation):
-    """Files in the changed file's folder that were not there before."""
-    changed = os.path.join(folder, operation.changed)
-    beside = os.path.dirname(changed)
-    expected = {os.path.basename(changed)} | {os.path.basename(name) for name in operation.prepared
-                                              if os.path.dirname(os.path.join(folder, name)) == beside}
-    return sorted(set(os.listdir(beside)) - expected)
+    """Files that were not there before, in any folder the operation started with."""
+    left = []
+    for beside in {os.path.dirname(os.path.join(folder, name)) for name in operation.prepared}:
+        for name in os.listdir(beside):
+            if os.path.relpath(os.path.join(beside, name), folder) not in operation.prepared:
+                left.append(name)
+    return sorted(left)
 
 
 def check(interposer, name, operation):
-    """Runs every fault of one operation; gives the number of cases and the problems."""
+    """Runs every fault of one operation; gives the number of cases and their problems."""
     problems = []
     with tempfile.TemporaryDirectory() as work:
         clean = os.path.join(work, "clean")
-        os.mkdir(clean)
         prepare(clean, operation)
-        succeeded, calls = run(interposer, operation, clean, 0, "ENOSPC")
-        with open(os.path.join(clean, operation.changed), "rb") as result:
-            if not succeeded or calls == 0 or result.read() != operation.sound[-1]:
-                return 0, [f"{name}: without faults it failed, made no calls or wrote other contents"]
+        said, calls = run(interposer, operation, clean, 0, "ENOSPC")
+        if said[0] != "succeeded" or calls == 0 or operation.problem(said, clean):
+            return 0, [f"{name}: without faults it said {' '.join(said)} after {calls} calls"]
         cases = [(fail_at, error) for fail_at in range(1, calls + 1) for error in ERRORS]
         for fail_at, error in cases:
             folder = os.path.join(work, f"{fail_at}-{error}")
-            os.mkdir(folder)
             prepare(folder, operation)
-            succeeded, _ = run(interposer, operation, folder, fail_at, error)
-            where = f"{name}, call {fail_at} of {calls} failing with {error}"
-            with open(os.path.join(folder, operation.changed), "rb") as result:
-                contents = result.read()
-            if contents not in operation.sound:
-                problems.append(f"{where}: the file holds {len(contents)} bytes, neither the old nor the new")
-            elif contents == operation.sound[0] and succeeded:
-                problems.append(f"{where}: the old file stayed and it told of success")
+            said, _ = run(interposer, operation, folder, fail_at, error)
+            found = [operation.problem(said, folder)]
             if left := leftovers(folder, operation):
-                problems.append(f"{where}: left {', '.join(left)}")
+                found.append(f"left {', '.join(left)}")
+            problems += [f"{name}, call {fail_at} of {calls} failing with {error}: {problem}"
+                         for problem in found if problem]
     return len(cases), problems
 
 
@@ -136,13 +162,13 @@ def main():
     total = kept = 0
     for name, operation in operations_of(operations, controls, first_library, second_library).items():
         cases, problems = check(interposer, name, operation)
-        failing = {problem.split(":")[0] for problem in problems}
+        failing = len({problem.split(": ")[0] for problem in problems})
         total += cases
-        kept += cases - len(failing)
-        print(f"{name}: {cases} injected faults, {cases - len(failing)} kept the old or the new contents")
+        kept += cases - failing
+        print(f"{name}: {cases} injected faults, {cases - failing} handled soundly")
         for problem in problems:
             print(f"  {problem}")
-    print(f"In all: {total} injected faults, {kept} kept the old or the new contents")
+    print(f"In all: {total} injected faults, {kept} handled soundly")
     return 0 if total and kept == total else 1
 
 

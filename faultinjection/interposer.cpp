@@ -1,6 +1,6 @@
 // Preloaded into a process, makes the N-th system call of a file operation fail. Only
-// calls on files under FAULT_FOLDER count: opening, writing, syncing, closing and
-// renaming. The process's other work (the toolkit's fonts and settings) is left alone,
+// calls on files under FAULT_FOLDER count: opening, writing, syncing, closing, renaming
+// and reading a folder's entries. The process's other work (the toolkit's fonts and settings) is left alone,
 // so the count is the operation's own.
 //
 //   FAULT_FOLDER  the folder whose files count
@@ -8,6 +8,7 @@
 //   FAULT_ERRNO   ENOSPC, EIO or EACCES: the error the failing call reports
 //   FAULT_COUNT   a file that gets the number of calls counted when the process ends
 //   FAULT_ARMED   0: nothing counts until the process calls faultInjectionArm(true)
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -18,7 +19,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -48,10 +48,11 @@ int injectedError()
     return error;
 }
 
+// Whether the path names the folder or anything in it.
 bool underFolder(const char* path)
 {
     static const std::string folder = std::string(setting("FAULT_FOLDER")) + "/";
-    return path && folder.size() > 1 && std::strncmp(path, folder.c_str(), folder.size()) == 0;
+    return path && folder.size() > 1 && (std::string(path) + "/").starts_with(folder);
 }
 
 bool isWatched(int descriptor)
@@ -195,6 +196,37 @@ int close(int descriptor)
     watch(descriptor, false);
     const int result = real(descriptor);
     return fails ? failWith() : result;
+}
+
+DIR* opendir(const char* path)
+{
+    static const auto real = next<DIR* (*)(const char*)>("opendir");
+    const bool concerns = underFolder(path);
+    if (failsNow(concerns)) {
+        failWith();
+        return nullptr;
+    }
+    DIR* folder = real(path);
+    if (folder)
+        watch(::dirfd(folder), concerns);
+    return folder;
+}
+
+dirent* readdir(DIR* folder)
+{
+    static const auto real = next<dirent* (*)(DIR*)>("readdir");
+    if (failsNow(isWatched(::dirfd(folder)))) {
+        failWith();
+        return nullptr;
+    }
+    return real(folder);
+}
+
+int closedir(DIR* folder)
+{
+    static const auto real = next<int (*)(DIR*)>("closedir");
+    watch(::dirfd(folder), false);
+    return real(folder);
 }
 
 int rename(const char* from, const char* to)

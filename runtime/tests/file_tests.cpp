@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <sys/resource.h>
@@ -135,6 +136,28 @@ TEST_F(TextFiles, ASaveKeepsTheModeAndTheLink)
     file.close();
     EXPECT_TRUE(QFileInfo(folder.path("link.txt")).isSymLink());
     EXPECT_EQ(folder.read("target.txt"), "through the link\r\n");
+}
+
+// Root saving another user's file gives it back to that user and group, mode intact.
+TEST_F(TextFiles, ASaveByRootKeepsTheOwner)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    const passwd* other = ::getpwnam("nobody");
+    ASSERT_NE(other, nullptr);
+    folder.write("theirs.txt", "old\r\n");
+    const QByteArray path = QFile::encodeName(folder.path("theirs.txt"));
+    ASSERT_EQ(::chown(path.constData(), other->pw_uid, other->pw_gid), 0);
+    ASSERT_EQ(::chmod(path.constData(), 0460), 0);
+    runtime::OutputFile file(folder.path("theirs.txt"));
+    file.writeLine("new");
+    file.close();
+    struct stat status {};
+    ASSERT_EQ(::stat(path.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, other->pw_uid);
+    EXPECT_EQ(status.st_gid, other->pw_gid);
+    EXPECT_EQ(status.st_mode & 07777, 0460u);
+    EXPECT_EQ(folder.read("theirs.txt"), "new\r\n");
 }
 
 TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
