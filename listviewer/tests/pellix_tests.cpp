@@ -14,6 +14,8 @@
 #include <ostream>
 #include <vector>
 
+#include <sys/stat.h>
+
 using namespace runtime;
 
 namespace {
@@ -80,27 +82,31 @@ INSTANTIATE_TEST_SUITE_P(Files, ViewerLoading, ::testing::Values(
     LoadCase{"AHugeLineIsOneEntry", QByteArray(1 << 20, 'x') + "\r\nend\r\n", {QString(1 << 20, 'x'), "end"}}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
-// Missing, a folder in its place, unreadable: named in the message, the lists stay
-// empty, and the file is left as it was.
+// Missing, a folder or a pipe in its place, unreadable: named in the message with the
+// reason, at once (a pipe is never waited on), the lists stay empty, and the file is left
+// as it was.
 TEST_F(ViewerWindow, AFileThatCannotBeReadIsNamedAndLeftAsItWas)
 {
-    const auto expectNamed = [&](const char* fault) {
+    const auto expectMessage = [&](const char* fault, const QString& text) {
         messages.forget();
         form.reset();
         window();
         ASSERT_EQ(messages.shown().size(), 1u) << fault;
-        EXPECT_TRUE(messages.shown()[0].text.contains(file)) << messages.shown()[0].text.toStdString();
+        EXPECT_EQ(messages.shown()[0].text, text) << fault;
         EXPECT_EQ(messages.shown()[0].title, "tests");
         EXPECT_EQ(window().List1.count() + window().List2.count(), 0);
         EXPECT_TRUE(window().isVisible());
     };
-    expectNamed("missing");
+    expectMessage("missing", "Cannot open " + file + ": No such file or directory");
     QDir().mkdir(file);
-    expectNamed("a folder in its place");
+    expectMessage("a folder in its place", "Cannot read " + file + ": it is a folder");
     QDir().rmdir(file);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    expectMessage("a pipe in its place", "Cannot read " + file + ": it is not an ordinary file");
+    QFile::remove(file);
     write("alpha\r\n");
     QFile::setPermissions(file, QFile::WriteOwner);
-    expectNamed("unreadable");
+    expectMessage("unreadable", "Cannot open " + file + ": Permission denied");
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     QFile contents(file);
     ASSERT_TRUE(contents.open(QIODevice::ReadOnly));
