@@ -282,6 +282,7 @@ TEST_F(ComponentTest, RefusesWhatCannotBeCreatedWithAReason)
     }
     EXPECT_TRUE(creationError("sample.missing").contains("the class sample.missing is not registered"));
     EXPECT_TRUE(creationError("sampler").contains("a library name, a point and a class name"));
+    EXPECT_TRUE(creationError("sample.sampler.old").contains("a library name, a point and a class name"));
 }
 
 TEST_F(ComponentTest, RefusesALibraryOthersCouldChange)
@@ -398,4 +399,63 @@ TEST_F(ComponentTest, AnUnusedLibraryIsLetGoAndLoadedAgainWhenNeeded)
     freeUnusedLibraries();
     EXPECT_TRUE(library.expired());
     EXPECT_TRUE(create()->isAlive());
+}
+
+TEST(CheckedFiles, AreNamedByThePathWalkedWithLinksAndDotDotResolved)
+{
+    QTemporaryDir temporary;
+    const QString folder = QFileInfo(temporary.path()).canonicalFilePath();
+    ASSERT_TRUE(QDir(folder).mkpath("sub/deeper"));
+    const QString library = copyOf(SAMPLE_LIBRARY, folder);
+    ASSERT_TRUE(QFile::link("../libsample.so", folder + "/sub/link.so"));
+
+    EXPECT_EQ(CheckedFile::open(folder + "/sub/deeper/../../libsample.so").path(), folder + "/libsample.so");
+    EXPECT_EQ(CheckedFile::open(folder + "/sub/link.so").path(), folder + "/libsample.so");
+}
+
+TEST(ComponentRegistration, AVersionBlockLackingANameClassesOrRuntimeVersionIsRefused)
+{
+    QTemporaryDir folder;
+    QFile sound(SAMPLE_LIBRARY);
+    ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
+    const QByteArray bytes = sound.readAll();
+    const qsizetype block = bytes.indexOf("qt-project!");
+    ASSERT_GE(block, 0);
+    // Each change keeps the length, so the rest of the library stays where it was: a key
+    // renamed, or the runtime version (a CBOR integer, one byte) set to 0.
+    const struct {
+        const char* what;
+        QByteArray from;
+        QByteArray to;
+    } rows[] = {
+        {"no library name", "glibrary", "glibrarz"},
+        {"no classes", "gclasses", "gklasses"},
+        {"runtime version 0", QByteArray("runtimeVersion\x01", 15), QByteArray("runtimeVersion\x00", 15)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QByteArray changed = bytes;
+        const qsizetype at = changed.indexOf(row.from, block);
+        ASSERT_GE(at, 0);
+        changed.replace(at, row.from.size(), row.to);
+        QFile copy(folder.filePath("libchanged.so"));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(copy.write(changed), changed.size());
+        copy.close();
+        try {
+            readVersionBlock(copy.fileName());
+            ADD_FAILURE() << "accepted";
+        } catch (const RuntimeError& error) {
+            EXPECT_TRUE(error.text().contains("lacks the library's name, classes or runtime version")) << error.text().toStdString();
+        }
+    }
+}
+
+TEST_F(ComponentTest, ALibraryStillHeldIsNotLetGoAndStaysTheOneLoaded)
+{
+    freeUnusedLibraries();
+    const auto held = LoadedLibrary::load(SAMPLE_LIBRARY);
+    ASSERT_EQ(held->canUnloadNow(), Ok);
+    EXPECT_EQ(freeUnusedLibraries(), 0);
+    EXPECT_EQ(LoadedLibrary::load(SAMPLE_LIBRARY), held);
 }
