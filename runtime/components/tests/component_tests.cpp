@@ -10,8 +10,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
 #include <thread>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 
 using runtime::Arguments;
@@ -315,6 +318,47 @@ TEST_F(ComponentTest, RefusesALibraryOthersCouldChange)
     ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 01777), 0);
     EXPECT_EQ(CheckedFile::open(copy).refusal(), "");
     chmod(QFile::encodeName(folder.path()).constData(), 0700);
+}
+
+// Another member of the file's group could change it, even when that group is no
+// account's own.
+TEST_F(ComponentTest, RefusesALibraryAGroupWithAnotherMemberCanWrite)
+{
+    if (!runsAsRoot())
+        GTEST_SKIP() << "giving a file to another group needs root";
+    const QByteArray caller = getpwuid(geteuid())->pw_name;
+    const auto isAnAccountsOwn = [](gid_t group) {
+        bool found = false;
+        setpwent();
+        while (const passwd* account = getpwent())
+            found = found || account->pw_gid == group;
+        endpwent();
+        return found;
+    };
+    std::optional<std::pair<gid_t, QString>> shared;
+    std::vector<std::pair<gid_t, QString>> withOtherMembers;
+    setgrent();
+    while (const group* entry = getgrent()) {
+        for (char** member = entry->gr_mem; *member; ++member) {
+            if (caller != *member) {
+                withOtherMembers.emplace_back(entry->gr_gid, QString::fromLocal8Bit(entry->gr_name));
+                break;
+            }
+        }
+    }
+    endgrent();
+    for (const auto& candidate : withOtherMembers) {
+        if (!shared && !isAnAccountsOwn(candidate.first))
+            shared = candidate;
+    }
+    if (!shared)
+        GTEST_SKIP() << "no group of this system lists a member other than the caller";
+
+    QTemporaryDir folder;
+    const QString copy = copyOf(SAMPLE_LIBRARY, folder.path());
+    ASSERT_EQ(chown(QFile::encodeName(copy).constData(), 0, shared->first), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(copy).constData(), 0775), 0);
+    EXPECT_EQ(CheckedFile::open(copy).refusal(), "file " + copy + " is writable by group " + shared->second);
 }
 
 TEST_F(ComponentTest, ADamagedCatalogueIsReportedToTheHost)
