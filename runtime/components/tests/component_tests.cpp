@@ -457,7 +457,7 @@ TEST(CheckedFiles, AreNamedByThePathWalkedWithLinksAndDotDotResolved)
     EXPECT_EQ(CheckedFile::open(folder + "/sub/link.so").path(), folder + "/libsample.so");
 }
 
-TEST(ComponentRegistration, AVersionBlockLackingANameClassesOrRuntimeVersionIsRefused)
+TEST(ComponentRegistration, AVersionBlockThatIsIncompleteOrOfAnotherKindIsRefused)
 {
     QTemporaryDir folder;
     QFile sound(SAMPLE_LIBRARY);
@@ -466,15 +466,19 @@ TEST(ComponentRegistration, AVersionBlockLackingANameClassesOrRuntimeVersionIsRe
     const qsizetype block = bytes.indexOf("qt-project!");
     ASSERT_GE(block, 0);
     // Each change keeps the length, so the rest of the library stays where it was: a key
-    // renamed, or the runtime version (a CBOR integer, one byte) set to 0.
+    // or the interface renamed, or the runtime version (a CBOR integer, one byte) set to 0.
+    const QString incomplete = "lacks the library's name, classes or runtime version";
     const struct {
         const char* what;
         QByteArray from;
         QByteArray to;
+        QString reason;
     } rows[] = {
-        {"no library name", "glibrary", "glibrarz"},
-        {"no classes", "gclasses", "gklasses"},
-        {"runtime version 0", QByteArray("runtimeVersion\x01", 15), QByteArray("runtimeVersion\x00", 15)},
+        {"no library name", "glibrary", "glibrarz", incomplete},
+        {"no classes", "gclasses", "gklasses", incomplete},
+        {"runtime version 0", QByteArray("runtimeVersion\x01", 15), QByteArray("runtimeVersion\x00", 15), incomplete},
+        {"another interface", "suite.runtime.ControlLibrary", "suite.runtime.ControlLibrarz",
+         "its version block is of another kind (suite.runtime.ControlLibrarz)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -490,7 +494,7 @@ TEST(ComponentRegistration, AVersionBlockLackingANameClassesOrRuntimeVersionIsRe
             readVersionBlock(copy.fileName());
             ADD_FAILURE() << "accepted";
         } catch (const RuntimeError& error) {
-            EXPECT_TRUE(error.text().contains("lacks the library's name, classes or runtime version")) << error.text().toStdString();
+            EXPECT_TRUE(error.text().contains(row.reason)) << error.text().toStdString();
         }
     }
 }
