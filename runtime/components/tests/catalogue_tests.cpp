@@ -191,6 +191,19 @@ TEST_F(CatalogueTest, ACatalogueOthersCanChangeIsRefused)
     }
 }
 
+// Whoever can change the folder could put a catalogue of their own there.
+TEST_F(CatalogueTest, NoCatalogueYetInAFolderOthersCanChangeIsRefused)
+{
+    const QString folder = QFileInfo(data.catalogue()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    const QString error = errorOf([] { Catalogue::read(); });
+    chmod(QFile::encodeName(folder).constData(), 0700);
+    EXPECT_EQ(error, "The control catalogue " + data.catalogue() + " cannot be used: folder " + folder
+                         + " is writable by every user");
+    EXPECT_FALSE(QFile::exists(data.catalogue()));
+}
+
 TEST_F(CatalogueTest, ACatalogueThatIsALinkOrAPipeIsRefused)
 {
     QDir().mkpath(QFileInfo(data.catalogue()).absolutePath());

@@ -10,8 +10,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
 #include <thread>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 
 using runtime::Arguments;
@@ -282,6 +285,7 @@ TEST_F(ComponentTest, RefusesWhatCannotBeCreatedWithAReason)
     }
     EXPECT_TRUE(creationError("sample.missing").contains("the class sample.missing is not registered"));
     EXPECT_TRUE(creationError("sampler").contains("a library name, a point and a class name"));
+    EXPECT_TRUE(creationError("sample.sampler.old").contains("a library name, a point and a class name"));
 }
 
 TEST_F(ComponentTest, RefusesALibraryOthersCouldChange)
@@ -314,6 +318,47 @@ TEST_F(ComponentTest, RefusesALibraryOthersCouldChange)
     ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 01777), 0);
     EXPECT_EQ(CheckedFile::open(copy).refusal(), "");
     chmod(QFile::encodeName(folder.path()).constData(), 0700);
+}
+
+// Another member of the file's group could change it, even when that group is no
+// account's own.
+TEST_F(ComponentTest, RefusesALibraryAGroupWithAnotherMemberCanWrite)
+{
+    if (!runsAsRoot())
+        GTEST_SKIP() << "giving a file to another group needs root";
+    const QByteArray caller = getpwuid(geteuid())->pw_name;
+    const auto isAnAccountsOwn = [](gid_t group) {
+        bool found = false;
+        setpwent();
+        while (const passwd* account = getpwent())
+            found = found || account->pw_gid == group;
+        endpwent();
+        return found;
+    };
+    std::optional<std::pair<gid_t, QString>> shared;
+    std::vector<std::pair<gid_t, QString>> withOtherMembers;
+    setgrent();
+    while (const group* entry = getgrent()) {
+        for (char** member = entry->gr_mem; *member; ++member) {
+            if (caller != *member) {
+                withOtherMembers.emplace_back(entry->gr_gid, QString::fromLocal8Bit(entry->gr_name));
+                break;
+            }
+        }
+    }
+    endgrent();
+    for (const auto& candidate : withOtherMembers) {
+        if (!shared && !isAnAccountsOwn(candidate.first))
+            shared = candidate;
+    }
+    if (!shared)
+        GTEST_SKIP() << "no group of this system lists a member other than the caller";
+
+    QTemporaryDir folder;
+    const QString copy = copyOf(SAMPLE_LIBRARY, folder.path());
+    ASSERT_EQ(chown(QFile::encodeName(copy).constData(), 0, shared->first), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(copy).constData(), 0775), 0);
+    EXPECT_EQ(CheckedFile::open(copy).refusal(), "file " + copy + " is writable by group " + shared->second);
 }
 
 TEST_F(ComponentTest, ADamagedCatalogueIsReportedToTheHost)
@@ -398,4 +443,67 @@ TEST_F(ComponentTest, AnUnusedLibraryIsLetGoAndLoadedAgainWhenNeeded)
     freeUnusedLibraries();
     EXPECT_TRUE(library.expired());
     EXPECT_TRUE(create()->isAlive());
+}
+
+TEST(CheckedFiles, AreNamedByThePathWalkedWithLinksAndDotDotResolved)
+{
+    QTemporaryDir temporary;
+    const QString folder = QFileInfo(temporary.path()).canonicalFilePath();
+    ASSERT_TRUE(QDir(folder).mkpath("sub/deeper"));
+    const QString library = copyOf(SAMPLE_LIBRARY, folder);
+    ASSERT_TRUE(QFile::link("../libsample.so", folder + "/sub/link.so"));
+
+    EXPECT_EQ(CheckedFile::open(folder + "/sub/deeper/../../libsample.so").path(), folder + "/libsample.so");
+    EXPECT_EQ(CheckedFile::open(folder + "/sub/link.so").path(), folder + "/libsample.so");
+}
+
+TEST(ComponentRegistration, AVersionBlockThatIsIncompleteOrOfAnotherKindIsRefused)
+{
+    QTemporaryDir folder;
+    QFile sound(SAMPLE_LIBRARY);
+    ASSERT_TRUE(sound.open(QIODevice::ReadOnly));
+    const QByteArray bytes = sound.readAll();
+    const qsizetype block = bytes.indexOf("qt-project!");
+    ASSERT_GE(block, 0);
+    // Each change keeps the length, so the rest of the library stays where it was: a key
+    // or the interface renamed, or the runtime version (a CBOR integer, one byte) set to 0.
+    const QString incomplete = "lacks the library's name, classes or runtime version";
+    const struct {
+        const char* what;
+        QByteArray from;
+        QByteArray to;
+        QString reason;
+    } rows[] = {
+        {"no library name", "glibrary", "glibrarz", incomplete},
+        {"no classes", "gclasses", "gklasses", incomplete},
+        {"runtime version 0", QByteArray("runtimeVersion\x01", 15), QByteArray("runtimeVersion\x00", 15), incomplete},
+        {"another interface", "suite.runtime.ControlLibrary", "suite.runtime.ControlLibrarz",
+         "its version block is of another kind (suite.runtime.ControlLibrarz)"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QByteArray changed = bytes;
+        const qsizetype at = changed.indexOf(row.from, block);
+        ASSERT_GE(at, 0);
+        changed.replace(at, row.from.size(), row.to);
+        QFile copy(folder.filePath("libchanged.so"));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(copy.write(changed), changed.size());
+        copy.close();
+        try {
+            readVersionBlock(copy.fileName());
+            ADD_FAILURE() << "accepted";
+        } catch (const RuntimeError& error) {
+            EXPECT_TRUE(error.text().contains(row.reason)) << error.text().toStdString();
+        }
+    }
+}
+
+TEST_F(ComponentTest, ALibraryStillHeldIsNotLetGoAndStaysTheOneLoaded)
+{
+    freeUnusedLibraries();
+    const auto held = LoadedLibrary::load(SAMPLE_LIBRARY);
+    ASSERT_EQ(held->canUnloadNow(), Ok);
+    EXPECT_EQ(freeUnusedLibraries(), 0);
+    EXPECT_EQ(LoadedLibrary::load(SAMPLE_LIBRARY), held);
 }
