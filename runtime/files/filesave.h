@@ -25,7 +25,7 @@ struct SaveRules {
 // the disk and checked before it takes the file's name, so a failure at any step, the
 // last write or the close included, never leaves a short file behind. A symbolic link
 // keeps pointing at its file, which is the one replaced.
-FileFailure saveFile(const Text& path, const QByteArray& bytes, const SaveRules& rules = {});
+[[nodiscard]] FileFailure saveFile(const Text& path, const QByteArray& bytes, const SaveRules& rules = {});
 
 // Writes every byte, going on after a write the system cut short; false, with errno
 // set, when a write fails.

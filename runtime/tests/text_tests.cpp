@@ -52,6 +52,7 @@ TEST(Encoding, KeepsEveryByteThatIsNotUtf8)
         "plain ascii",
         "M\xC3\xBCller \xE2\x82\xAC \xF0\x9F\x98\x80",  // valid two, three and four byte sequences
         "latin-1 M\xFCller",
+        "the highest bytes \xFE\xFF",
         "truncated \xE2\x82",
         "overlong \xC0\xAF",
         "encoded surrogate \xED\xA0\x80",
