@@ -1,5 +1,6 @@
 #include "pellix.h"
 
+#include "runtime/testing/permissions.h"
 #include "runtime/testing/testfolder.h"
 #include "runtime/testing/testing.h"
 
@@ -84,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ViewerLoading, ::testing::Values(
 // empty, and the file is left as it was.
 TEST_F(ViewerWindow, AFileThatCannotBeReadIsNamedAndLeftAsItWas)
 {
+    SKIP_UNLESS_PERMISSIONS_HOLD();
     const auto expectNamed = [&](const char* fault) {
         messages.forget();
         form.reset();
