@@ -1,7 +1,7 @@
 # suite_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [UNPRIVILEGED])
 # A GoogleTest program whose cases CTest runs off screen, one CTest test per case.
-# UNPRIVILEGED runs it as an ordinary user even when the run is root's, so that file
-# permissions (an unreadable file, a folder that cannot be written) really hold.
+# UNPRIVILEGED runs it without root's capabilities even when the run is root's, so that
+# file permissions (an unreadable file, a folder that cannot be written) really hold.
 function(suite_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "UNPRIVILEGED" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})

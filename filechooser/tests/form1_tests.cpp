@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "runtime/testing/permissions.h"
 #include "runtime/testing/testing.h"
 
 #include <QDir>
@@ -144,6 +145,7 @@ TEST_F(ChooserWindow, SearchesTheRoot)
 // that says which, and the window opens with an empty list.
 TEST_F(ChooserWindow, ACurrentFolderThatCannotBeSearchedGetsAMessageAndAnEmptyList)
 {
+    SKIP_UNLESS_PERMISSIONS_HOLD();
     const auto expectMessage = [&](const QString& naming) {
         ASSERT_EQ(messages.shown().size(), 1u) << naming.toStdString();
         EXPECT_TRUE(messages.shown()[0].text.contains(naming)) << messages.shown()[0].text.toStdString();

@@ -1,6 +1,7 @@
 #include "gradesfixture.h"
 
 #include "runtime/forms/msgbox.h"
+#include "runtime/testing/permissions.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,16 @@ protected:
         EXPECT_EQ(messages.shown()[1].style.icon, runtime::Icon::Exclamation);
         EXPECT_TRUE(messages.shown()[1].text.startsWith("The school was not saved.\n\n"));
         return messages.shown()[1].text;
+    }
+};
+
+// Faults that only file permissions make.
+class PermissionFaults : public Faults {
+protected:
+    void SetUp() override
+    {
+        SKIP_UNLESS_PERMISSIONS_HOLD();
+        Faults::SetUp();
     }
 };
 
@@ -64,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, StatusLines, ::testing::Values(
               "Only the first 11 schools were read\nLine 13 skipped: fewer than 3 fields"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(Faults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
+TEST_F(PermissionFaults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
 {
     folder.write("schools.dt", "A;CS;N\r\n");
     ASSERT_TRUE(QFile::setPermissions(path("schools.dt"), QFile::WriteOwner));
@@ -78,14 +89,14 @@ TEST_F(Faults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)
     EXPECT_FALSE(programEnd.ended());
 }
 
-TEST_F(Faults, AFolderWithoutWriteAccessKeepsTheSchoolUnsavedAndSaysSo)
+TEST_F(PermissionFaults, AFolderWithoutWriteAccessKeepsTheSchoolUnsavedAndSaysSo)
 {
     ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_TRUE(addSchool().contains(path("schools.dt")));
     EXPECT_FALSE(QFile::exists(path("schools.dt")));
 }
 
-TEST_F(Faults, AReadOnlySchoolFileKeepsItsLines)
+TEST_F(PermissionFaults, AReadOnlySchoolFileKeepsItsLines)
 {
     folder.write("schools.dt", "Old;EE;East\r\n");
     ASSERT_TRUE(QFile::setPermissions(path("schools.dt"), QFile::ReadOwner));

@@ -1,5 +1,6 @@
 #include "pellix.h"
 
+#include "runtime/testing/permissions.h"
 #include "runtime/testing/testfolder.h"
 #include "runtime/testing/testing.h"
 
@@ -87,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ViewerLoading, ::testing::Values(
 // as it was.
 TEST_F(ViewerWindow, AFileThatCannotBeReadIsNamedAndLeftAsItWas)
 {
+    SKIP_UNLESS_PERMISSIONS_HOLD();
     const auto expectMessage = [&](const char* fault, const QString& text) {
         messages.forget();
         form.reset();

@@ -1,4 +1,5 @@
-// File faults seen from the window: run as an ordinary user, so permissions hold.
+// File faults seen from the window; those made with permissions need them to hold.
+#include "runtime/testing/permissions.h"
 #include "runtime/testing/testfolder.h"
 #include "vorn.h"
 
@@ -9,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 using runtime::testing::TestFolder;
 
 using runtime::MessageBoxRequest;
@@ -20,12 +19,7 @@ namespace {
 
 class VornFaults : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (::geteuid() == 0)
-            GTEST_SKIP() << "permissions do not hold for root; CTest runs this as an ordinary user";
-        runtime::setProgramFolder(folder.path());
-    }
+    void SetUp() override { runtime::setProgramFolder(folder.path()); }
     void TearDown() override { runtime::setProgramFolder({}); }
 
     Vorn& window()
@@ -44,7 +38,16 @@ protected:
     std::unique_ptr<Vorn> vorn;
 };
 
-TEST_F(VornFaults, AnUnreadableOrMissingFileFailsToLoad)
+class VornPermissionFaults : public VornFaults {
+protected:
+    void SetUp() override
+    {
+        SKIP_UNLESS_PERMISSIONS_HOLD();
+        VornFaults::SetUp();
+    }
+};
+
+TEST_F(VornPermissionFaults, AnUnreadableOrMissingFileFailsToLoad)
 {
     window().load.press();
     EXPECT_EQ(window().msgs.caption(), "loading data file failed");
@@ -64,7 +67,7 @@ TEST_F(VornFaults, AnUnreadableOrMissingFileFailsToLoad)
 
 // With no room for a new file beside it, a file the user may write is rewritten where
 // it stands; one the user may not write stays as it was.
-TEST_F(VornFaults, AFolderThatCannotBeWrittenSavesOnlyWritableFilesInPlace)
+TEST_F(VornPermissionFaults, AFolderThatCannotBeWrittenSavesOnlyWritableFilesInPlace)
 {
     folder.write("vorn.txt", "A One\r\n");
     folder.write("vorno.txt", "Old Name\r\nAnother Old\r\n");

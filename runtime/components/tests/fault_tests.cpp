@@ -1,7 +1,8 @@
-// Faults that only hold for an ordinary user: run as "nobody" when the tests run as root.
+// Faults that only file permissions make: CTest runs these without root's capabilities.
 #include "componenttesting.h"
 
 #include "runtime/base/error.h"
+#include "runtime/testing/permissions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,8 +18,7 @@ class CatalogueFaultTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (runsAsRoot())
-            GTEST_SKIP() << "permissions do not hold for root; run as an ordinary user";
+        SKIP_UNLESS_PERMISSIONS_HOLD();
         registerLibrary(SAMPLE_LIBRARY);
         before = data.read(data.catalogue());
     }
