@@ -8,6 +8,11 @@ function(suite_add_control_library name)
     add_library(${name} MODULE library.cpp ${arg_METADATA} ${exports})
     target_link_libraries(${name} PRIVATE ${arg_CONTROL})
     set_target_properties(${name} PROPERTIES PREFIX "lib" LINK_DEPENDS ${exports})
-    target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--version-script=${exports})
+    target_link_options(${name} PRIVATE -Wl,--version-script=${exports})
+    # clang leaves the sanitizer runtime to the executable that loads an instrumented
+    # library, so its symbols stay undefined in the library itself.
+    if(NOT SUITE_FUZZ)
+        target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    endif()
     install(TARGETS ${name} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 endfunction()

@@ -74,11 +74,12 @@ Text InputFile::readLine()
 {
     if (atEnd())
         throw RuntimeError(RuntimeError::InputPastEndOfFile, QStringLiteral("Input past end of file %1").arg(path_));
-    qsizetype end = contents_.indexOf('\n', position_);
-    const qsizetype next = end == -1 ? contents_.size() : end + 1;
-    if (end == -1)
-        end = contents_.size();
-    if (end > position_ && contents_[end - 1] == '\r')
+    const qsizetype lineFeed = contents_.indexOf('\n', position_);
+    const qsizetype next = lineFeed == -1 ? contents_.size() : lineFeed + 1;
+    qsizetype end = lineFeed == -1 ? contents_.size() : lineFeed;
+    // A CR is part of the line end only before a LF: one that ends the file without a LF
+    // after it is the line's own, like a lone CR anywhere else, so that it is kept.
+    if (lineFeed != -1 && end > position_ && contents_[end - 1] == '\r')
         --end;
     const Text line = decodeText(QByteArrayView(contents_).sliced(position_, end - position_));
     position_ = next;

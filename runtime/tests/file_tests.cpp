@@ -42,6 +42,8 @@ TEST_F(TextFiles, ReadLinesWithoutTheirEndsWhateverTheEnd)
     EXPECT_TRUE(lines("empty.txt").isEmpty());
     folder.write("lone-cr.txt", "a\rb\r\n");
     EXPECT_EQ(lines("lone-cr.txt"), QStringList{"a\rb"});
+    folder.write("cr-at-end.txt", "a\r\nb\r");
+    EXPECT_EQ(lines("cr-at-end.txt"), (QStringList{"a", "b\r"}));
 }
 
 TEST_F(TextFiles, ReadingPastTheEndOrAMissingFileRaises)
