@@ -101,10 +101,10 @@ int failWith()
     return -1;
 }
 
-int openedAt(int folder, const char* path, int flags, mode_t mode, const char* name)
+int openedAt(int folder, const char* path, int flags, mode_t mode)
 {
     using Open = int (*)(int, const char*, int, ...);
-    static const Open real = next<Open>(name);
+    static const Open real = next<Open>("openat");
     const bool concerns = path[0] == '/' ? underFolder(path) : isWatched(folder);
     if (failsNow(concerns))
         return failWith();
@@ -133,16 +133,7 @@ int open(const char* path, int flags, ...)
     va_start(arguments, flags);
     const mode_t mode = modeOf(flags, arguments);
     va_end(arguments);
-    return openedAt(AT_FDCWD, path, flags, mode, "openat");
-}
-
-int open64(const char* path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = modeOf(flags, arguments);
-    va_end(arguments);
-    return openedAt(AT_FDCWD, path, flags, mode, "openat64");
+    return openedAt(AT_FDCWD, path, flags, mode);
 }
 
 int openat(int folder, const char* path, int flags, ...)
@@ -151,17 +142,12 @@ int openat(int folder, const char* path, int flags, ...)
     va_start(arguments, flags);
     const mode_t mode = modeOf(flags, arguments);
     va_end(arguments);
-    return openedAt(folder, path, flags, mode, "openat");
+    return openedAt(folder, path, flags, mode);
 }
 
-int openat64(int folder, const char* path, int flags, ...)
-{
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = modeOf(flags, arguments);
-    va_end(arguments);
-    return openedAt(folder, path, flags, mode, "openat64");
-}
+// The same functions under their large-file names, which some callers use.
+int open64(const char* path, int flags, ...) __attribute__((alias("open")));
+int openat64(int folder, const char* path, int flags, ...) __attribute__((alias("openat")));
 
 ssize_t write(int descriptor, const void* bytes, size_t size)
 {
