@@ -86,12 +86,7 @@ Text InputFile::readLine()
     return line;
 }
 
-OutputFile::OutputFile(const Text& path) : path_(path)
-{
-    struct stat status {};
-    if (::stat(encodeText(path).constData(), &status) == 0 && S_ISDIR(status.st_mode))
-        raiseNotAFile(QStringLiteral("write"), path, status);
-}
+OutputFile::OutputFile(const Text& path) : path_(path) {}
 
 void OutputFile::writeLine(const Text& line)
 {
