@@ -26,17 +26,14 @@ void pellix::Form_Load()
 {
     // Every line is read before the first entry is added, so a file that fails part
     // way leaves no half list behind.
-    QStringList lines;
+    TextList lines;
     try {
-        InputFile file(programFolder() + "/pellix.txt");
-        while (!file.atEnd())
-            lines << file.readLine();
+        lines = InputFile(programFolder() + "/pellix.txt").readLines();
     } catch (const RuntimeError& error) {
         msgBox(error.text(), {Buttons::OkOnly, Icon::Exclamation});
         return;
     }
-    for (const Text& line : lines)
-        List1.addItem(line);
+    List1.addItems(std::move(lines));
 }
 
 void pellix::Command1_Click()

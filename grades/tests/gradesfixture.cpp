@@ -1,8 +1,9 @@
 #include "gradesfixture.h"
 
+#include "runtime/testing/listclicks.h"
+
 #include <QApplication>
 #include <QFile>
-#include <QListWidget>
 #include <QTest>
 
 GradesFixture::GradesFixture()
@@ -54,9 +55,7 @@ QStringList GradesFixture::shownTexts() const
 
 void GradesFixture::clickEntry(runtime::ListBox& list, int index)
 {
-    auto* widget = static_cast<QListWidget*>(list.widget());
-    widget->scrollToItem(widget->item(index));
-    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(index)).center());
+    runtime::testing::clickEntry(list, index);
 }
 
 void GradesFixture::typeInto(runtime::Control& box, const QString& text)

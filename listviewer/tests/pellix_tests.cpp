@@ -1,12 +1,12 @@
 #include "pellix.h"
 
+#include "runtime/testing/listclicks.h"
 #include "runtime/testing/permissions.h"
 #include "runtime/testing/testfolder.h"
 #include "runtime/testing/testing.h"
 
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -142,14 +142,13 @@ protected:
             QTest::mouseClick(window().Command1.widget(), Qt::LeftButton);
             return;
         }
-        auto* widget = static_cast<QListWidget*>(
-            (step.action == Action::ClickRight ? window().List2 : window().List1).widget());
-        widget->scrollToItem(widget->item(step.index));
-        const QPoint point = widget->visualItemRect(widget->item(step.index)).center();
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, point);
+        const runtime::ListBox& list = step.action == Action::ClickRight ? window().List2 : window().List1;
+        QWidget* rows = runtime::testing::listView(list).viewport();
+        const QPoint point = runtime::testing::entryCentre(list, step.index);
+        QTest::mouseClick(rows, Qt::LeftButton, {}, point);
         if (step.action == Action::DoubleClickLeft) {
-            QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, point);
-            QTest::mouseRelease(widget->viewport(), Qt::LeftButton, {}, point);
+            QTest::mouseDClick(rows, Qt::LeftButton, {}, point);
+            QTest::mouseRelease(rows, Qt::LeftButton, {}, point);
         }
     }
 };

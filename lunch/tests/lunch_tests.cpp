@@ -1,9 +1,9 @@
 #include "bill.h"
 #include "form1.h"
 
+#include "runtime/testing/listclicks.h"
 #include "runtime/testing/testing.h"
 
-#include <QListWidget>
 #include <QLocale>
 #include <QTest>
 
@@ -89,9 +89,7 @@ protected:
     // A click on the entry as the user makes it; every click marks or unmarks one.
     void clickEntry(int list, int index)
     {
-        auto* widget = static_cast<QListWidget*>(lists[list]->widget());
-        widget->scrollToItem(widget->item(index));
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(index)).center());
+        runtime::testing::clickEntry(*lists[list], index);
     }
 
     // On the round mark, where the button surely takes the click.

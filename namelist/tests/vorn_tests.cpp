@@ -1,9 +1,9 @@
 #include "runtime/testing/testfolder.h"
 #include "vorn.h"
 
+#include "runtime/testing/listclicks.h"
 #include "runtime/testing/testing.h"
 
-#include <QListWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -55,8 +55,7 @@ protected:
 
     void selectResult(int index)
     {
-        auto* list = static_cast<QListWidget*>(window().results.widget());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(index)).center());
+        runtime::testing::clickEntry(window().results, index);
     }
 
     TestFolder folder;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "runtime/testing/listclicks.h"
+
 #include "ulistctrl.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QStringList>
 #include <QTest>
 
@@ -25,13 +26,11 @@ inline QStringList itemsOf(const ulistctrl& control)
 // A left-button click in the middle of the row of item `index`, as the mouse makes it.
 inline void clickItem(const ulistctrl& control, int index)
 {
-    QListWidget& list = *static_cast<QListWidget*>(control.ulist.widget());
-    QListWidgetItem* item = list.item(index);
-    ASSERT_NE(item, nullptr) << "no item " << index;
-    list.scrollToItem(item);
-    const QRect row = list.visualItemRect(item);
-    ASSERT_TRUE(list.viewport()->rect().contains(row.center())) << "item " << index << " is not in sight";
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    ASSERT_LT(index, control.ulist.count()) << "no item " << index;
+    const QPoint centre = runtime::testing::entryCentre(control.ulist, index);
+    QWidget* rows = runtime::testing::listView(control.ulist).viewport();
+    ASSERT_TRUE(rows->rect().contains(centre)) << "item " << index << " is not in sight";
+    QTest::mouseClick(rows, Qt::LeftButton, Qt::NoModifier, centre);
 }
 
 // The control on its own window, shown off screen, so that clicks and keys reach it.

@@ -72,6 +72,28 @@ InputFile::InputFile(const Text& path) : path_(path)
 
 Text InputFile::readLine()
 {
+    return decodeText(nextLine());
+}
+
+TextList InputFile::readLines()
+{
+    const qsizetype rest = contents_.size() - position_;
+    TextList lines;
+    lines.reserve(QByteArrayView(contents_).sliced(position_).count('\n') + 1, rest);
+    while (!atEnd()) {
+        const QByteArrayView line = nextLine();
+        // An ASCII line is its own text: no copy of it in two-byte characters is made,
+        // so that reading a file of one long line takes little more than the file.
+        if (std::all_of(line.begin(), line.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; }))
+            lines.append(QLatin1StringView(line));
+        else
+            lines.append(decodeText(line));
+    }
+    return lines;
+}
+
+QByteArrayView InputFile::nextLine()
+{
     if (atEnd())
         throw RuntimeError(RuntimeError::InputPastEndOfFile, QStringLiteral("Input past end of file %1").arg(path_));
     const qsizetype lineFeed = contents_.indexOf('\n', position_);
@@ -81,7 +103,7 @@ Text InputFile::readLine()
     // after it is the line's own, like a lone CR anywhere else, so that it is kept.
     if (lineFeed != -1 && end > position_ && contents_[end - 1] == '\r')
         --end;
-    const Text line = decodeText(QByteArrayView(contents_).sliced(position_, end - position_));
+    const QByteArrayView line = QByteArrayView(contents_).sliced(position_, end - position_);
     position_ = next;
     return line;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/base/text.h"
+#include "runtime/base/textlist.h"
 #include "runtime/files/descriptor.h"
 
 #include <QByteArray>
@@ -22,8 +23,12 @@ public:
 
     bool atEnd() const { return position_ >= contents_.size(); }
     Text readLine();
+    // Every line not read yet, kept compactly: a long file costs about its size once more.
+    TextList readLines();
 
 private:
+    QByteArrayView nextLine();
+
     Text path_;
     QByteArray contents_;
     qsizetype position_ = 0;

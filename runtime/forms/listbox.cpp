@@ -2,52 +2,145 @@
 
 #include "runtime/base/error.h"
 
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QMouseEvent>
 
-namespace runtime {
-namespace {
+#include <algorithm>
 
-// A list widget that knows whether a mouse button is down on it: a selection that
-// changes meanwhile is part of a click, which is told once, when the click completes.
-class ListWidget : public QListWidget {
+namespace runtime {
+
+// The entries as the view sees them: rows of a TextList, shown up to displayLength
+// characters each.
+class ListBox::Entries : public QAbstractListModel {
 public:
+    explicit Entries(QObject* parent) : QAbstractListModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(texts.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return texts.leading(index.row(), displayLength);
+        return {};
+    }
+
+    void insert(int row, const Text& text)
+    {
+        beginInsertRows({}, row, row);
+        texts.insert(row, text);
+        endInsertRows();
+    }
+
+    void append(TextList&& more)
+    {
+        if (more.isEmpty())
+            return;
+        beginInsertRows({}, rowCount(), rowCount() + static_cast<int>(more.size()) - 1);
+        if (texts.isEmpty()) {
+            texts = std::move(more);
+        } else {
+            texts.reserve(more.size(), 0);
+            for (qsizetype index = 0; index < more.size(); ++index)
+                texts.append(more.at(index), more.number(index));
+        }
+        endInsertRows();
+    }
+
+    void remove(int row)
+    {
+        beginRemoveRows({}, row, row);
+        texts.removeAt(row);
+        endRemoveRows();
+    }
+
+    void clear()
+    {
+        beginResetModel();
+        texts.clear();
+        endResetModel();
+    }
+
+    TextList texts;
+};
+
+// The list's view. It tells the list box of the clicks it should raise, which the view's
+// own signals do not tell apart: a press dragged to another entry is a click, and the
+// second press of a double-click is none, whatever lies under the pointer then.
+class ListBox::View : public QListView {
+public:
+    explicit View(ListBox& list) : list_(list) {}
+
     bool pointerDown = false;
+    bool selectionChangedByPointer = false;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
+        if (!secondPress_) {
+            pressed_ = indexAt(event->position().toPoint());
+            selectionChangedByPointer = false;
+        }
         pointerDown = true;
-        QListWidget::mousePressEvent(event);
+        QListView::mousePressEvent(event);
     }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        secondPress_ = true;
+        pointerDown = true;
+        QListView::mouseDoubleClickEvent(event);
+        if (indexAt(event->position().toPoint()).isValid())
+            list_.DblClick.raise();
+    }
+
     void mouseReleaseEvent(QMouseEvent* event) override
     {
+        QListView::mouseReleaseEvent(event);
         pointerDown = false;
-        QListWidget::mouseReleaseEvent(event);
+        const bool selectionChanged = std::exchange(selectionChangedByPointer, false);
+        if (std::exchange(secondPress_, false))
+            return;
+        const QModelIndex released = indexAt(event->position().toPoint());
+        const bool clickedAnEntry = event->button() == Qt::LeftButton && released.isValid() && released == pressed_;
+        if (clickedAnEntry || selectionChanged)
+            list_.Click.raise();
     }
+
+private:
+    ListBox& list_;
+    QPersistentModelIndex pressed_;
+    bool secondPress_ = false;
 };
 
-}  // namespace
-
-ListBox::ListBox(Selection selection, Order order) : Control(new ListWidget), order_(order)
+ListBox::ListBox(Selection selection, Order order) : Control(new View(*this)), order_(order)
 {
+    View* list = view();
+    entries_ = new Entries(list);
+    list->setModel(entries_);
     // Rows of one height spanning the list, as list boxes have them: the list then need
     // not measure every entry's text, and a file of 30,000 lines shows at once.
-    list()->setUniformItemSizes(true);
-    list()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list()->setSelectionMode(selection == Selection::Multiple ? QAbstractItemView::MultiSelection
-                                                              : QAbstractItemView::SingleSelection);
-    QObject::connect(list(), &QListWidget::itemClicked, [this] { Click.raise(); });
-    QObject::connect(list(), &QListWidget::itemSelectionChanged, [this] {
-        if (!changingByProgram_ && !static_cast<ListWidget*>(list())->pointerDown)
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(selection == Selection::Multiple ? QAbstractItemView::MultiSelection
+                                                            : QAbstractItemView::SingleSelection);
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, [this] {
+        if (changingByProgram_)
+            return;
+        if (view()->pointerDown)
+            view()->selectionChangedByPointer = true;
+        else
             Click.raise();
     });
-    QObject::connect(list(), &QListWidget::itemDoubleClicked, [this] { DblClick.raise(); });
 }
 
-QListWidget* ListBox::list() const
+ListBox::View* ListBox::view() const
 {
-    return static_cast<QListWidget*>(widget());
+    return static_cast<View*>(widget());
 }
 
 template <typename Change>
@@ -65,54 +158,78 @@ void ListBox::checkIndex(int index) const
         throw RuntimeError(381, QStringLiteral("Invalid property array index: %1").arg(index));
 }
 
+// After every entry that sorts before the text or equal to it, ignoring case.
+int ListBox::sortedPosition(const Text& text) const
+{
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (QString::compare(item(middle), text, Qt::CaseInsensitive) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
 void ListBox::addItem(const Text& text)
 {
-    int position = count();
-    if (order_ == Order::Sorted) {
-        position = 0;
-        while (position < count() && QString::compare(item(position), text, Qt::CaseInsensitive) <= 0)
-            ++position;
-    }
-    changeQuietly([&] { list()->insertItem(position, text); });
+    const int position = order_ == Order::Sorted ? sortedPosition(text) : count();
+    changeQuietly([&] { entries_->insert(position, text); });
     newIndex_ = position;
+}
+
+void ListBox::addItems(TextList texts)
+{
+    if (texts.isEmpty())
+        return;
+    if (order_ == Order::Sorted) {
+        for (qsizetype index = 0; index < texts.size(); ++index)
+            addItem(texts.at(index));
+        return;
+    }
+    const int last = count() + static_cast<int>(texts.size()) - 1;
+    changeQuietly([&] { entries_->append(std::move(texts)); });
+    newIndex_ = last;
 }
 
 void ListBox::removeItem(int index)
 {
     checkIndex(index);
     changeQuietly([&] {
-        const bool wasSelected = list()->item(index)->isSelected();
-        delete list()->takeItem(index);
-        if (wasSelected && list()->selectionMode() == QAbstractItemView::SingleSelection) {
-            list()->clearSelection();
-            list()->setCurrentItem(nullptr);
-        }
+        const bool wasSelected = isSelected(index);
+        entries_->remove(index);
+        if (wasSelected && view()->selectionMode() == QAbstractItemView::SingleSelection)
+            view()->selectionModel()->clear();
     });
 }
 
 void ListBox::clear()
 {
-    changeQuietly([&] { list()->clear(); });
+    changeQuietly([&] { entries_->clear(); });
     newIndex_ = -1;
 }
 
 int ListBox::count() const
 {
-    return list()->count();
+    return entries_->rowCount();
 }
 
 Text ListBox::item(int index) const
 {
     checkIndex(index);
-    return list()->item(index)->text();
+    return entries_->texts.at(index);
 }
 
 int ListBox::currentIndex() const
 {
-    if (list()->selectionMode() == QAbstractItemView::MultiSelection)
-        return list()->currentRow();
-    const QList<QListWidgetItem*> selected = list()->selectedItems();
-    return selected.isEmpty() ? -1 : list()->row(selected.front());
+    if (view()->selectionMode() == QAbstractItemView::MultiSelection) {
+        const QModelIndex current = view()->currentIndex();
+        return current.isValid() ? current.row() : -1;
+    }
+    const QModelIndexList selected = view()->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.front().row();
 }
 
 void ListBox::setCurrentIndex(int index)
@@ -120,12 +237,10 @@ void ListBox::setCurrentIndex(int index)
     if (index != -1)
         checkIndex(index);
     changeQuietly([&] {
-        if (index == -1) {
-            list()->clearSelection();
-            list()->setCurrentItem(nullptr);
-        } else {
-            list()->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-        }
+        if (index == -1)
+            view()->selectionModel()->clear();
+        else
+            view()->selectionModel()->setCurrentIndex(entries_->index(index), QItemSelectionModel::ClearAndSelect);
     });
 }
 
@@ -138,25 +253,28 @@ Text ListBox::text() const
 std::int32_t ListBox::itemNumber(int index) const
 {
     checkIndex(index);
-    return list()->item(index)->data(Qt::UserRole).toInt();
+    return entries_->texts.number(index);
 }
 
 void ListBox::setItemNumber(int index, std::int32_t number)
 {
     checkIndex(index);
-    list()->item(index)->setData(Qt::UserRole, number);
+    entries_->texts.setNumber(index, number);
 }
 
 bool ListBox::isSelected(int index) const
 {
     checkIndex(index);
-    return list()->item(index)->isSelected();
+    return view()->selectionModel()->isSelected(entries_->index(index));
 }
 
 void ListBox::setSelected(int index, bool selected)
 {
     checkIndex(index);
-    changeQuietly([&] { list()->item(index)->setSelected(selected); });
+    changeQuietly([&] {
+        view()->selectionModel()->select(entries_->index(index),
+                                         selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+    });
 }
 
 }  // namespace runtime

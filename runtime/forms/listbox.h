@@ -1,11 +1,12 @@
 #pragma once
 
 #include "runtime/base/event.h"
+#include "runtime/base/textlist.h"
 #include "runtime/forms/control.h"
 
 #include <cstdint>
 
-class QListWidget;
+class QListView;
 
 namespace runtime {
 
@@ -13,11 +14,15 @@ namespace runtime {
 // A sorted list adds each text in order, any other at the end; newIndex() is where the
 // last one went. With Selection::Multiple every click marks or unmarks an entry.
 // Every entry is one row, as tall as the others and as wide as the list; a longer text
-// is cut short with an ellipsis, and the list never scrolls sideways.
+// is cut short with an ellipsis, and the list never scrolls sideways. The texts are kept
+// in a TextList, and a row shows at most the first displayLength characters of its text,
+// so a line of ten megabytes is shown and chosen as quickly as a short one.
 //
-// Click is raised for every click on an entry, the selected one included, and when the
-// user moves the selection with the keyboard; DblClick when the user double-clicks an
-// entry (its first click is a Click). Changes made by the program raise neither.
+// Click is raised once for every click on an entry, the selected one included, for a
+// press on one entry dragged to another, and when the user moves the selection with the
+// keyboard. A double-click raises Click for its first click and DblClick for its second,
+// which may select but never clicks: an entry that slides under the pointer after the
+// first click is not clicked by the second. Changes made by the program raise neither.
 class ListBox : public Control {
 public:
     enum class Selection { Single, Multiple };
@@ -25,7 +30,11 @@ public:
 
     explicit ListBox(Selection selection = Selection::Single, Order order = Order::AsAdded);
 
+    static constexpr qsizetype displayLength = 1000;
+
     void addItem(const Text& text);
+    // Adds every text in one step, as addItem would one by one.
+    void addItems(TextList texts);
     void removeItem(int index);
     void clear();
 
@@ -49,11 +58,16 @@ public:
     Event<> DblClick;
 
 private:
-    QListWidget* list() const;
+    class Entries;
+    class View;
+
+    View* view() const;
     void checkIndex(int index) const;
+    int sortedPosition(const Text& text) const;
     template <typename Change>
     void changeQuietly(Change change);
 
+    Entries* entries_;
     Order order_;
     int newIndex_ = -1;
     bool changingByProgram_ = false;

@@ -7,9 +7,9 @@
 #include "runtime/forms/program.h"
 #include "runtime/forms/textbox.h"
 #include "runtime/forms/timer.h"
+#include "runtime/testing/listclicks.h"
 #include "runtime/testing/testing.h"
 
-#include <QListWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -80,8 +80,7 @@ protected:
 
     void clickEntry(runtime::ListBox& list, int index)
     {
-        auto* widget = static_cast<QListWidget*>(list.widget());
-        QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(index)).center());
+        runtime::testing::clickEntry(list, index);
     }
 
     runtime::testing::ScriptedMessages messages;

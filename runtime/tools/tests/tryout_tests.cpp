@@ -2,12 +2,12 @@
 // typed into and clicked as a user does.
 #include "runtime/components/tests/componenttesting.h"
 #include "runtime/components/tests/sample/sampler.h"
+#include "runtime/testing/listclicks.h"
 #include "runtime/testing/testing.h"
 #include "runtime/tools/commands.h"
 #include "runtime/tools/tryout.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QTest>
 
 using runtime::tools::TryOut;
@@ -47,13 +47,10 @@ protected:
     // Clicks the member's row in the list of members.
     void choose(const QString& name)
     {
-        auto& list = *static_cast<QListWidget*>(window->members.widget());
-        for (int row = 0; row < list.count(); ++row) {
-            const QString signature = list.item(row)->text().mid(20);
+        for (int row = 0; row < window->members.count(); ++row) {
+            const QString signature = window->members.item(row).mid(20);
             if (signature.startsWith(name + '(') || signature.startsWith(name + " As")) {
-                list.scrollToItem(list.item(row));
-                const QPoint centre = list.visualItemRect(list.item(row)).center();
-                QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+                runtime::testing::clickEntry(window->members, row);
                 ASSERT_EQ(window->members.currentIndex(), row);
                 return;
             }
@@ -184,13 +181,12 @@ TEST_F(TryOutTest, EnterInTheArgumentsOrADoubleClickOnAMemberCallsIt)
     EXPECT_EQ(newLines(), (QStringList{"call reverse \"xy\" -> ok", "  argument 1 is now \"yx\""}));
     EXPECT_EQ(window->arguments.text(), "\"xy\"") << "the Enter is no character of the arguments";
 
-    auto& list = *static_cast<QListWidget*>(window->members.widget());
-    list.scrollToItem(list.item(6));
+    QWidget* rows = runtime::testing::listView(window->members).viewport();
     // As the window system delivers it: a click, then a second press as double-click.
-    const QPoint resizes = list.visualItemRect(list.item(6)).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, resizes);
-    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, resizes);
-    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, resizes);
+    const QPoint resizes = runtime::testing::entryCentre(window->members, 6);
+    QTest::mouseClick(rows, Qt::LeftButton, Qt::NoModifier, resizes);
+    QTest::mouseDClick(rows, Qt::LeftButton, Qt::NoModifier, resizes);
+    QTest::mouseRelease(rows, Qt::LeftButton, Qt::NoModifier, resizes);
     EXPECT_EQ(newLines(), QStringList{"get resizes -> 1"});
 }
 
