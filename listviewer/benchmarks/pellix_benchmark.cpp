@@ -1,7 +1,7 @@
 // The text file list viewer, in process on the off-screen platform: the window from its
 // creation until it is shown with List1 filled, laid out and painted, with a
 // 30,000-line "pellix.txt" against one of three lines; then with files of one long line
-// and with a 27 MB file, where the peak memory of the showing is counted as well, as a
+// and with a file of a million lines (33 MB), where the peak memory of the showing is counted as well, as a
 // multiple of the file's size.
 #include "pellix.h"
 
@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 

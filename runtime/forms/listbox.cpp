@@ -6,7 +6,7 @@
 #include <QListView>
 #include <QMouseEvent>
 
-#include <algorithm>
+#include <utility>
 
 namespace runtime {
 
@@ -28,10 +28,10 @@ public:
         return {};
     }
 
-    void insert(int row, const Text& text)
+    void insert(int row, const Text& text, std::int32_t number = 0)
     {
         beginInsertRows({}, row, row);
-        texts.insert(row, text);
+        texts.insert(row, text, number);
         endInsertRows();
     }
 
@@ -175,8 +175,13 @@ int ListBox::sortedPosition(const Text& text) const
 
 void ListBox::addItem(const Text& text)
 {
+    addItem(text, 0);
+}
+
+void ListBox::addItem(const Text& text, std::int32_t number)
+{
     const int position = order_ == Order::Sorted ? sortedPosition(text) : count();
-    changeQuietly([&] { entries_->insert(position, text); });
+    changeQuietly([&] { entries_->insert(position, text, number); });
     newIndex_ = position;
 }
 
@@ -186,7 +191,7 @@ void ListBox::addItems(TextList texts)
         return;
     if (order_ == Order::Sorted) {
         for (qsizetype index = 0; index < texts.size(); ++index)
-            addItem(texts.at(index));
+            addItem(texts.at(index), texts.number(index));
         return;
     }
     const int last = count() + static_cast<int>(texts.size()) - 1;

@@ -64,6 +64,7 @@ private:
     View* view() const;
     void checkIndex(int index) const;
     int sortedPosition(const Text& text) const;
+    void addItem(const Text& text, std::int32_t number);
     template <typename Change>
     void changeQuietly(Change change);
 
