@@ -1,7 +1,10 @@
 #include "application.h"
+
 #include "runtime/testing/captionfit.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using runtime::testing::captionMisfits;
 
@@ -9,8 +12,8 @@ using runtime::testing::captionMisfits;
 TEST(CaptionFit, GradeBookWindows)
 {
     application app;
-    for (const runtime::Form* window : {static_cast<runtime::Form*>(&app.mainWindow), static_cast<runtime::Form*>(&*app.newGradeBook),
-                                        static_cast<runtime::Form*>(&*app.addSchool), static_cast<runtime::Form*>(&*app.preferences)}) {
+    const std::vector<const runtime::Form*> windows = {&app.mainWindow, &*app.newGradeBook, &*app.addSchool,
+                                                       &*app.preferences};
+    for (const runtime::Form* window : windows)
         EXPECT_EQ(captionMisfits(*window->window()).join("\n").toStdString(), "") << window->caption().toStdString();
-    }
 }
