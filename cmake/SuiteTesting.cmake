@@ -25,3 +25,20 @@ function(suite_add_e2e_test name)
         TIMEOUT 120
         ENVIRONMENT "SUITE_SOURCE_DIR=${PROJECT_SOURCE_DIR};${SUITE_TEST_ENVIRONMENT}")
 endfunction()
+
+# suite_add_caption_fit_test(<name> SOURCES <files...> [LIBRARIES <targets...>])
+# A GoogleTest program that checks that the texts of windows fit their controls, run off
+# screen at scale 1 and at scale 2 (QT_SCALE_FACTOR): each case twice, suffixed .Scale1
+# and .Scale2.
+function(suite_add_caption_fit_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE runtime_test_main ${arg_LIBRARIES})
+    foreach(scale 1 2)
+        gtest_discover_tests(${name}
+            TEST_SUFFIX .Scale${scale}
+            DISCOVERY_MODE PRE_TEST
+            DISCOVERY_TIMEOUT 60
+            PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale};${SUITE_TEST_ENVIRONMENT}")
+    endforeach()
+endfunction()

@@ -15,7 +15,7 @@ class Form1 : public runtime::Form {
 public:
     Form1();
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::Label Label1;
     runtime::ListBox List1;
 

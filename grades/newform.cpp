@@ -64,17 +64,18 @@ void newform::Form_Load()
     }
 }
 
-// Lines the table could not take, or that are no school, are named in red; the schools
-// that were read are offered all the same.
+// Lines the table could not take, or that are no school, are named in red, one problem
+// a line, each short enough for one line of the status label; the schools that were
+// read are offered all the same.
 void newform::reportSkipped(const schoolread& read)
 {
     QStringList problems;
     if (read.tableFull)
-        problems << QStringLiteral("Only the first %1 schools were read").arg(appdata::schoolCount);
+        problems << QStringLiteral("Only the first %1 schools read").arg(appdata::schoolCount);
     if (read.shortLineCount == 1)
-        problems << QStringLiteral("Line %1 skipped: fewer than 3 fields").arg(read.firstShortLine);
+        problems << QStringLiteral("Line %1 skipped: too few fields").arg(read.firstShortLine);
     else if (read.shortLineCount > 1)
-        problems << QStringLiteral("Line %1 and %2 more skipped: fewer than 3 fields")
+        problems << QStringLiteral("Line %1 and %2 more: too few fields")
                         .arg(read.firstShortLine)
                         .arg(read.shortLineCount - 1);
     if (!problems.isEmpty())

@@ -23,7 +23,7 @@ class newform : public runtime::Form {
 public:
     explicit newform(application& app);
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::TextBox clsbook;
     runtime::Label Label2;
     runtime::TextBox clstitle;

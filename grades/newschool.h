@@ -12,7 +12,7 @@ class newschool : public runtime::Form {
 public:
     newschool();
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::TextBox schname;
     runtime::Label Label1;
     runtime::TextBox depts{runtime::TextBox::Lines::Multi};

@@ -14,7 +14,7 @@ class prefsedit : public runtime::Form {
 public:
     explicit prefsedit(appdata& data);
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::Button done;
     runtime::TextBox instrfirst;
     runtime::Label Label1;

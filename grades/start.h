@@ -33,7 +33,7 @@ class start : public runtime::Form {
 public:
     explicit start(application& app);
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::Label Label1;
     runtime::Picture Image1;
 

@@ -14,7 +14,7 @@ class pellix : public runtime::Form {
 public:
     pellix();
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::ListBox List1;
     runtime::ListBox List2;
     runtime::Button Command1;

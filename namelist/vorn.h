@@ -22,7 +22,7 @@ public:
     // What the window knows of its list, for tests.
     const names& list() const { return namelist; }
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::Button load;
     runtime::TextBox target;
     runtime::Button findfname;

@@ -40,7 +40,7 @@ public:
 
     runtime::Event<> clicked;
 
-    // The child is public, as in the classic form model, so that tests can drive it.
+    // The child is public, as every form's controls are, so that tests can drive it.
     runtime::ListBox ulist;
 
 private:

@@ -12,7 +12,7 @@ class PhoneTest : public runtime::Form {
 public:
     PhoneTest();
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     runtime::Label stdform;
     runtime::Label Label2;
     runtime::HostedControl phonectrl1{QStringLiteral("tesk.phonectrl")};

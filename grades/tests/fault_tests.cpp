@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QWidget>
 
 namespace {
 
@@ -62,17 +63,20 @@ TEST_P(StatusLines, OfferTheSchoolsReadAndSayInRedWhatWasLeftOut)
     EXPECT_EQ(window.schoollist.count(), GetParam().schoolsOffered);
     EXPECT_EQ(window.msgs.caption(), GetParam().status);
     EXPECT_EQ(window.msgs.foreColor().value(), red);
+    const QWidget& label = *window.msgs.widget();
+    for (const QString& problem : window.msgs.caption().split('\n'))
+        EXPECT_LE(label.fontMetrics().horizontalAdvance(problem), label.contentsRect().width()) << "one line each";
     EXPECT_TRUE(shownTexts().isEmpty());
     time.advance(5000);
     EXPECT_EQ(window.msgs.caption(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, StatusLines, ::testing::Values(
-    StatusRow{"MoreThanElevenSchools", schoolLines(13), 11, "Only the first 11 schools were read"},
-    StatusRow{"ShortLine", "A;CS;N\r\nbroken;line\r\nB;EE;S\r\n", 2, "Line 2 skipped: fewer than 3 fields"},
-    StatusRow{"EmptyLines", "\r\nA;CS;N\r\n\r\n\r\n", 1, "Line 1 and 2 more skipped: fewer than 3 fields"},
+    StatusRow{"MoreThanElevenSchools", schoolLines(13), 11, "Only the first 11 schools read"},
+    StatusRow{"ShortLine", "A;CS;N\r\nbroken;line\r\nB;EE;S\r\n", 2, "Line 2 skipped: too few fields"},
+    StatusRow{"EmptyLines", "\r\nA;CS;N\r\n\r\n\r\n", 1, "Line 1 and 2 more: too few fields"},
     StatusRow{"Both", schoolLines(12) + "\r\n", 11,
-              "Only the first 11 schools were read\nLine 13 skipped: fewer than 3 fields"}),
+              "Only the first 11 schools read\nLine 13 skipped: too few fields"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(PermissionFaults, AnUnreadableSchoolFileIsReportedAndTheWindowStaysUsable)

@@ -64,7 +64,7 @@ using Arguments = std::vector<Variant>;
 // its folder, which it shares with its hosts (phonecontrol/phonectrlmembers.h).
 using MemberId = std::int32_t;
 
-// The errors of a late call, with their classic numbers.
+// The errors of a late call, with their runtime error numbers.
 namespace callerror {
 inline constexpr int TypeMismatch = 13;
 inline constexpr int Overflow = 6;

@@ -54,7 +54,7 @@ Text PatternSearch::next()
 
 bool PatternSearch::matches(const Text& name, const Text& pattern)
 {
-    // Classic wildcard matching with one backtrack point for the last "*".
+    // Wildcard matching with one backtrack point for the last "*".
     qsizetype n = 0, p = 0, starAt = -1, resumeAt = 0;
     while (n < name.size()) {
         if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {

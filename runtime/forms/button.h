@@ -8,7 +8,8 @@ class QPushButton;
 namespace runtime {
 
 // A command button. Click is raised by the mouse, and by Space or Enter while the
-// button has the focus.
+// button has the focus. Its caption wraps at spaces onto as many lines as its height
+// holds, centred.
 class Button : public Control {
 public:
     Button();

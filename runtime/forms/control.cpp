@@ -1,5 +1,7 @@
 #include "runtime/forms/control.h"
 
+#include "runtime/forms/designfont.h"
+
 #include <QPalette>
 #include <QWidget>
 
@@ -14,17 +16,6 @@ QColor toQColor(Colour colour)
 Colour fromQColor(const QColor& colour)
 {
     return rgb(colour.red(), colour.green(), colour.blue());
-}
-
-// The metric-compatible stand-in from fonts-liberation2 for a font that the designs name
-// and the machine may lack, so that a serif or fixed-pitch design keeps its kind of face.
-QString standInFor(const Text& fontName)
-{
-    if (fontName.compare(u"Times New Roman", Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Serif");
-    if (fontName.compare(u"Courier New", Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Liberation Mono");
-    return QStringLiteral("Liberation Sans");
 }
 
 }  // namespace
@@ -118,12 +109,7 @@ void Control::setFont(const Font& font)
 {
     if (!widget_)
         return;
-    QFont qfont = widget_->font();
-    qfont.setFamilies({font.name, standInFor(font.name)});
-    qfont.setPointSizeF(font.points);
-    qfont.setBold(font.bold);
-    qfont.setItalic(font.italic);
-    widget_->setFont(qfont);
+    widget_->setFont(detail::toolkitFont(font, widget_->font()));
 }
 
 void Control::setToolTip(const Text& toolTip)

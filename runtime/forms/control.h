@@ -34,11 +34,12 @@ public:
     void setFocus();
     bool hasFocus() const;
 
-    Colour foreColor() const;
-    void setForeColor(Colour colour);
-    Colour backColor() const;
-    void setBackColor(Colour colour);
-    void setFont(const Font& font);
+    // A frame keeps its colours and font to its own caption and border (frame.h).
+    virtual Colour foreColor() const;
+    virtual void setForeColor(Colour colour);
+    virtual Colour backColor() const;
+    virtual void setBackColor(Colour colour);
+    virtual void setFont(const Font& font);
     void setToolTip(const Text& toolTip);
 
     int tabIndex() const { return tabIndex_; }

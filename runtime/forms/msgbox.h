@@ -8,7 +8,7 @@ enum class Buttons { OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel
 enum class Icon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
 enum class DefaultButton { First = 0, Second = 256, Third = 512 };
 
-// Which buttons, icon and default button a message box has. value() is the classic
+// Which buttons, icon and default button a message box has. value() is the
 // style number: Yes/No with the exclamation icon and No as default is 4 + 48 + 256 = 308.
 struct MsgBoxStyle {
     Buttons buttons = Buttons::OkOnly;

@@ -2,12 +2,12 @@
 
 #include "runtime/base/error.h"
 #include "runtime/files/encoding.h"
+#include "runtime/forms/designfont.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/programend.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 
 #include <cerrno>
 #include <cstdio>
@@ -46,10 +46,8 @@ Program::Program(int& argc, char** argv, const Text& title)
     }
     programTitle = title;
     application_ = std::make_unique<Application>(argc, argv);
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(8);
-    QApplication::setFont(font);
+    detail::loadStandInFaces();
+    QApplication::setFont(detail::toolkitFont(Font{QStringLiteral("MS Sans Serif"), 8}));
 }
 
 Program::~Program() = default;

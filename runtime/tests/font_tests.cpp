@@ -1,6 +1,7 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/label.h"
 
+#include <QApplication>
 #include <QFontInfo>
 
 #include <gtest/gtest.h>
@@ -31,16 +32,20 @@ QString faceOf(const Control& control)
 
 }  // namespace
 
-// Where the machine lacks a font that a design names, its stand-in keeps the kind of face.
-TEST(Fonts, AMissingDesignFontFallsBackToAStandInOfItsKind)
+// Where the machine lacks a font that a design names, its metric-compatible stand-in
+// draws it. MS Sans Serif, a bitmap face, is always drawn in Tahoma a step smaller, and
+// so is every control that names no font.
+TEST(Fonts, AMissingDesignFontFallsBackToAMetricCompatibleStandIn)
 {
     Fonts window;
     EXPECT_TRUE(faceOf(window.serif) == "Times New Roman" || faceOf(window.serif) == "Liberation Serif")
         << faceOf(window.serif).toStdString();
     EXPECT_TRUE(faceOf(window.fixed) == "Courier New" || faceOf(window.fixed) == "Liberation Mono")
         << faceOf(window.fixed).toStdString();
-    EXPECT_TRUE(faceOf(window.sans) == "MS Sans Serif" || faceOf(window.sans) == "Liberation Sans")
-        << faceOf(window.sans).toStdString();
+    EXPECT_EQ(faceOf(window.sans), "Tahoma");
+    EXPECT_EQ(window.sans.widget()->font().pointSizeF(), 7.52);
+    EXPECT_EQ(QFontInfo(QApplication::font()).family(), "Tahoma");
+    EXPECT_EQ(QApplication::font().pointSizeF(), 7.52);
     EXPECT_TRUE(window.serif.widget()->font().bold());
     EXPECT_EQ(window.serif.widget()->font().pointSizeF(), 14.25);
 }

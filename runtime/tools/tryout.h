@@ -42,7 +42,7 @@ public:
 
     const components::Instance& instance() const { return *instance_; }
 
-    // The controls are public, as in the classic form model, so that tests can drive them.
+    // The controls are public, as every form's controls are, so that tests can drive them.
     Label classname;
     Frame stage;
     Label extentlabel;

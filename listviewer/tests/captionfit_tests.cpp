@@ -1,0 +1,13 @@
+#include "pellix.h"
+#include "runtime/testing/captionfit.h"
+
+#include <gtest/gtest.h>
+
+using runtime::testing::captionMisfits;
+
+// Every caption of the window fits the control its design gives it.
+TEST(CaptionFit, TextFileListViewer)
+{
+    pellix window;
+    EXPECT_EQ(captionMisfits(*window.window()).join("\n").toStdString(), "");
+}
