@@ -188,6 +188,17 @@ TEST_F(PhoneCtrlTest, TextAnInputMethodCommitsPassesTheKeyRules)
     EXPECT_EQ(control.counters().exchcount(), 1);
 }
 
+TEST_F(PhoneCtrlTest, BoxesAreNamedByTheirCaptionsForScreenReaders)
+{
+    using runtime::testing::accessibleName;
+    EXPECT_EQ(accessibleName(control.area), "Area Code");
+    EXPECT_EQ(accessibleName(control.exch), "Exchange");
+    EXPECT_EQ(accessibleName(control.linenum), "Line");
+    EXPECT_EQ(runtime::testing::tabCycle(control.widget()),
+              (std::vector<QWidget*>{control.exch.widget(), control.linenum.widget(), control.done.widget(),
+                                     control.area.widget()}));
+}
+
 TEST_F(PhoneCtrlTest, DoneChecksTheBoxesInOrderAndRaisesClickedWhenAllHoldText)
 {
     const struct {
