@@ -57,6 +57,8 @@ QKeyEvent keyEventFor(std::int16_t code)
 // it was in the text.
 class OneLine : public QValidator {
 public:
+    using QValidator::QValidator;
+
     State validate(QString& input, int& position) const override
     {
         position = static_cast<int>(joined(input.left(position)).size());
@@ -93,7 +95,7 @@ struct TextBox::Editor : QObject {
         line = qobject_cast<QLineEdit*>(widget);
         plain = qobject_cast<QPlainTextEdit*>(widget);
         if (line)
-            line->setValidator(new OneLine);
+            line->setValidator(new OneLine(line));
         widget->installEventFilter(this);
     }
 
