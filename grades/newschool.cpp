@@ -27,23 +27,30 @@ newschool::newschool()
 }
 
 // The boxes are checked in order, name, departments, campuses: only a text of length 0
-// is empty (blanks or line breaks alone pass), and a ";" would shift the fields of the
-// line when it is read back. Nothing is written before all three have passed.
+// is empty (blanks or line breaks alone pass), a ";" would shift the fields of the line
+// when it is read back, and a control character would split or garble it. Nothing is
+// written before all three have passed.
 void newschool::done_Click()
 {
-    using schoolline::holdsFieldSeparator;
+    using schoolline::holdsFieldSeparator, schoolline::nameHoldsControlCharacter, schoolline::listHoldsControlCharacter;
     if (schname.text().isEmpty())
         return refuse(schname, "School name is required");
     if (holdsFieldSeparator(schname.text()))
         return refuse(schname, "School name cannot contain \";\"");
+    if (nameHoldsControlCharacter(schname.text()))
+        return refuse(schname, "School name cannot contain control characters");
     if (depts.text().isEmpty())
         return refuse(depts, "Department list is required");
     if (holdsFieldSeparator(depts.text()))
         return refuse(depts, "Department list cannot contain \";\"");
+    if (listHoldsControlCharacter(depts.text()))
+        return refuse(depts, "Department list cannot contain control characters");
     if (campuses.text().isEmpty())
         return refuse(campuses, "Campuses list is required");
     if (holdsFieldSeparator(campuses.text()))
         return refuse(campuses, "Campuses list cannot contain \";\"");
+    if (listHoldsControlCharacter(campuses.text()))
+        return refuse(campuses, "Campuses list cannot contain control characters");
 
     const Text schstr = schoolline::make(schname.text(), depts.text(), campuses.text());
     msgBox("schstr is :" + schstr + ":");

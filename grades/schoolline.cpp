@@ -1,5 +1,7 @@
 #include "schoolline.h"
 
+#include <algorithm>
+
 using runtime::Text;
 
 namespace schoolline {
@@ -24,6 +26,16 @@ Text make(const Text& name, const Text& departmentLines, const Text& campusLines
 bool holdsFieldSeparator(const Text& text)
 {
     return text.contains(fieldSeparator);
+}
+
+bool nameHoldsControlCharacter(const Text& name)
+{
+    return std::ranges::any_of(name, [](QChar character) { return character.category() == QChar::Other_Control; });
+}
+
+bool listHoldsControlCharacter(const Text& lines)
+{
+    return std::ranges::any_of(runtime::split(lines, QStringLiteral("\r\n")), nameHoldsControlCharacter);
 }
 
 }  // namespace schoolline

@@ -30,4 +30,10 @@ runtime::Text make(const runtime::Text& name, const runtime::Text& departmentLin
 // Whether a box's text holds the field separator.
 bool holdsFieldSeparator(const runtime::Text& text);
 
+// Whether a box's text holds a control character (a tab, a lone CR or LF, any other
+// character below 32 or from 127 to 159), which would split or garble the line in the
+// file. The CR LF that separates the lines of a list is not one; a name is one line.
+bool nameHoldsControlCharacter(const runtime::Text& name);
+bool listHoldsControlCharacter(const runtime::Text& lines);
+
 }  // namespace schoolline

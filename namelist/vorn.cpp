@@ -14,10 +14,10 @@ Vorn::Vorn()
 {
     design({"Vorn Solution", 6465, 3660}, {
         {&load,      "Load Data",       360,  360, 1095,  375, 0},
-        {&target,    "",                360, 1200, 1455,  375, 1},
+        {&target,    "",                360, 1200, 1455,  375, 1, {.accessibleName = "Name to find"}},
         {&findfname, "Find First Name", 240, 2040,  855,  495, 2},
         {&findlname, "Find Last Name", 1440, 2040,  855,  495, 3},
-        {&results,   "",               3720,  720, 2055, 1425, 4},
+        {&results,   "",               3720,  720, 2055, 1425, 4, {.accessibleName = "Found names"}},
         {&delete_,   "Delete Name",    4680, 2280, 1095,  495, 5},
         {&done,      "Exit",            120, 3120, 1575,  375, 6},
         {&savedata,  "Save Data",      2160,  360, 1095,  375, 7},

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# grades end to end: add a school through the windows with real keys and clicks, check
-# the exact bytes appended to the school list file, load the New Grade Book window
-# afresh and find the school offered, then end the program from its File menu.
+# grades end to end: read the names of the Add-a-school boxes as a screen reader does,
+# add a school through the windows with real keys, clicks and a paste, check the exact
+# bytes appended to the school list file, load the New Grade Book window afresh and find
+# the school offered, then end the program from its File menu.
 source "$SUITE_SOURCE_DIR/tools/e2e.sh"
 grades=$1
 
@@ -34,6 +35,28 @@ expect_window_text() {
     e2e_fail "the window \"$title\" of $program shows no \"$wanted\""
 }
 
+# Waits until the program's window with this title has a control of this role (a role as
+# the accessibility bus names it, "text" for a box) announced by exactly this name.
+expect_named_control() {
+    local program=$1 title=$2 role=$3 wanted=$4 attempt bus path seen=""
+    for attempt in $(seq 25); do
+        seen=""
+        while read -r bus path; do
+            [[ $(e2e_atspi_name "$bus" "$path") == "$program" ]] || continue
+            while read -r bus path; do
+                [[ $(e2e_atspi_name "$bus" "$path") == "$title" ]] || continue
+                while read -r bus path; do
+                    [[ $(e2e_atspi_role "$bus" "$path") == "$role" ]] || continue
+                    seen+=" \"$(e2e_atspi_name "$bus" "$path")\""
+                    [[ $(e2e_atspi_name "$bus" "$path") == "$wanted" ]] && return 0
+                done < <(e2e_atspi_objects "$bus" "$path")
+            done < <(e2e_atspi_children "$bus" "$path")
+        done < <(e2e_atspi_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
+        sleep 0.2
+    done
+    e2e_fail "the window \"$title\" of $program has no $role named \"$wanted\"; its ${role}s are named:$seen"
+}
+
 expect_school_file() {
     local attempt
     for attempt in $(seq 50); do
@@ -57,9 +80,13 @@ e2e_focus "$book"
 e2e_click_twips "$book" 3900 2880            # Add new school, in the frame at 2520, 2520
 
 school=$(e2e_window "Add a new school")
+expect_named_control grades "Add a new school" text "School name"
+expect_named_control grades "Add a new school" text "List of department acronyms"
 e2e_focus "$school"
 e2e_click_twips "$school" 900 660            # school name
-e2e_type "Acme Tech"
+e2e_type "Acme"
+printf '\r\nTech' | xclip -selection clipboard >/dev/null 2>&1  # a pasted line break becomes a space
+e2e_key ctrl+v
 e2e_click_twips "$school" 1080 1920          # departments, one a line
 e2e_type "CS"
 e2e_key Return

@@ -2,9 +2,16 @@
 
 #include "runtime/forms/program.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
 namespace {
 
-// A school as typed into the three boxes ("\n" is Enter), then what Add School shows.
+enum class Entry { Typed, Pasted };
+
+// A school as typed into the three boxes ("\n" is Enter) or pasted into them as it
+// stands, then what Add School shows.
 struct SchoolRow {
     const char* name;
     const char* schoolName;
@@ -12,18 +19,27 @@ struct SchoolRow {
     const char* campusList;
     const char* expected;  // the refusal, or the line shown and appended
     int focus;             // the box refused: 0 name, 1 departments, 2 campuses; -1 none
+    Entry entry = Entry::Typed;
 };
 
 void PrintTo(const SchoolRow& row, std::ostream* out) { *out << row.name; }
 
 class AddSchool : public GradesFixture, public ::testing::WithParamInterface<SchoolRow> {
 protected:
-    void add(newschool& window, const QString& name, const QString& departments, const QString& campusList)
+    void add(newschool& window, const SchoolRow& row)
     {
-        typeInto(window.schname, name);
-        typeInto(window.depts, departments);
-        typeInto(window.campuses, campusList);
+        const auto enter = row.entry == Entry::Typed ? &AddSchool::typeInto : &AddSchool::pasteInto;
+        enter(window.schname, row.schoolName);
+        enter(window.depts, row.departments);
+        enter(window.campuses, row.campusList);
         window.done.press();
+    }
+
+    static void pasteInto(runtime::Control& box, const QString& text)
+    {
+        QApplication::clipboard()->setText(text);
+        box.setFocus();
+        QTest::keyClick(box.widget(), Qt::Key_V, Qt::ControlModifier);
     }
 };
 
@@ -34,7 +50,7 @@ TEST_P(AddSchool, RefusesTheFirstFailingBoxOrShowsTheLineThenAppendsIt)
     messages.whileShown = [&](const runtime::MessageBoxRequest&) {
         EXPECT_EQ(folder.read("schools.dt"), "<missing>") << "written before OK";
     };
-    add(window, row.schoolName, row.departments, row.campusList);
+    add(window, row);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown().front().style.value(), 0);  // one OK button, no icon
     EXPECT_EQ(messages.shown().front().title, runtime::Program::title());
@@ -58,6 +74,13 @@ INSTANTIATE_TEST_SUITE_P(AddSchool, AddSchool, ::testing::Values(
     SchoolRow{"SemicolonInNameBeforeEmptyDepartments", "A;B", "", "", "School name cannot contain \";\"", 0},
     SchoolRow{"SemicolonInDepartments", "Acme", "CS\nEE;ME", "North", "Department list cannot contain \";\"", 1},
     SchoolRow{"SemicolonInCampuses", "Acme", "CS", "North;South", "Campuses list cannot contain \";\"", 2},
+    SchoolRow{"TabInName", "Acme\tTech", "CS", "North", "School name cannot contain control characters", 0, Entry::Pasted},
+    SchoolRow{"ControlCharacterInDepartments", "Acme", "CS\r\nEE\x01", "North",
+              "Department list cannot contain control characters", 1, Entry::Pasted},
+    SchoolRow{"TabInCampuses", "Acme", "CS", "North\tSouth", "Campuses list cannot contain control characters", 2,
+              Entry::Pasted},
+    SchoolRow{"LineBreaksPastedIntoTheName", "Acme\r\nTech\nNorth", "CS\r\nCIS", "North",
+              "Acme Tech North;CS,CIS;North", -1, Entry::Pasted},
     SchoolRow{"TwoDepartmentLines", "Acme Tech", "CS\nCIS", "North", "Acme Tech;CS,CIS;North", -1},
     SchoolRow{"OnlyALineBreak", "Acme", "\n", "North", "Acme;;North", -1},
     SchoolRow{"BlanksOnlyName", "   ", "CS", "North", "   ;CS;North", -1},

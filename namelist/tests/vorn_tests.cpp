@@ -73,6 +73,14 @@ TEST_F(VornWindow, StartsWithTheDesignedControls)
     EXPECT_EQ(window().results.left(), 3720);
     EXPECT_EQ(window().msgs.caption(), "");
     EXPECT_EQ(window().Timer1.interval(), 0);
+    // No label designates the target box and the results, so the design names them.
+    EXPECT_EQ(runtime::testing::accessibleName(window().target), "Name to find");
+    EXPECT_EQ(runtime::testing::accessibleName(window().results), "Found names");
+    Vorn& shown = window();
+    EXPECT_EQ(runtime::testing::tabCycle(shown.window()),
+              (std::vector<QWidget*>{shown.target.widget(), shown.findfname.widget(), shown.findlname.widget(),
+                                     shown.results.widget(), shown.delete_.widget(), shown.done.widget(),
+                                     shown.savedata.widget(), shown.load.widget()}));
 }
 
 TEST_F(VornWindow, StatusLineShowsInColourAndClearsAfterFiveSeconds)

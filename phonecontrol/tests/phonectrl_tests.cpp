@@ -4,6 +4,7 @@
 #include "runtime/testing/testing.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -157,6 +158,45 @@ TEST_F(PhoneCtrlTest, CountersFollowKeysNotTheText)
     EXPECT_EQ(control.counters().linecount(), 3);
     type("34");
     EXPECT_EQ(focused(), "done");
+
+    // Ctrl+Backspace is one Backspace: it takes one digit and one count, not the number.
+    control.exch.setFocus();
+    type("44");
+    QTest::keyClick(control.exch.widget(), Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(control.exch.text(), "4");
+    EXPECT_EQ(control.counters().exchcount(), 2);
+}
+
+// A compose sequence or an on-screen keyboard commits text: each character is a key.
+TEST_F(PhoneCtrlTest, TextAnInputMethodCommitsPassesTheKeyRules)
+{
+    const auto commit = [](runtime::TextBox& box, const QString& committed) {
+        QInputMethodEvent event;
+        event.setCommitString(committed);
+        QApplication::sendEvent(box.widget(), &event);
+    };
+    commit(control.area, "3a");
+    EXPECT_EQ(messageTexts(), QStringList{"only numbers are allowed"});
+    EXPECT_EQ(control.area.text(), "3");
+    commit(control.area, "12");
+    EXPECT_EQ(control.area.text(), "312");
+    EXPECT_EQ(focused(), "exch");
+    messages.forget();
+    commit(control.exch, "555");
+    EXPECT_EQ(messageTexts(), QStringList{"Exchange can not be 555"});
+    EXPECT_EQ(control.exch.text(), "");
+    EXPECT_EQ(control.counters().exchcount(), 1);
+}
+
+TEST_F(PhoneCtrlTest, BoxesAreNamedByTheirCaptionsForScreenReaders)
+{
+    using runtime::testing::accessibleName;
+    EXPECT_EQ(accessibleName(control.area), "Area Code");
+    EXPECT_EQ(accessibleName(control.exch), "Exchange");
+    EXPECT_EQ(accessibleName(control.linenum), "Line");
+    EXPECT_EQ(runtime::testing::tabCycle(control.widget()),
+              (std::vector<QWidget*>{control.exch.widget(), control.linenum.widget(), control.done.widget(),
+                                     control.area.widget()}));
 }
 
 TEST_F(PhoneCtrlTest, DoneChecksTheBoxesInOrderAndRaisesClickedWhenAllHoldText)

@@ -2,6 +2,7 @@
 
 #include "runtime/base/event.h"
 #include "runtime/components/server.h"
+#include "runtime/forms/accessiblenames.h"
 #include "runtime/forms/designsurface.h"
 
 #include <QWidget>
@@ -41,6 +42,7 @@ void UserControl::design(const UserControlDesign& surface, std::initializer_list
         if (row.control->widget())
             row.control->widget()->setObjectName(row.name);
     }
+    AccessibleNames::nameControls(children);
     DesignSurface::chainTabOrder(placed);
 }
 

@@ -59,6 +59,8 @@ struct Attributes {
     std::optional<Colour> backColor = {};
     std::optional<Font> font = {};
     Text toolTip = {};
+    // What screen readers call a control that no label designates (accessiblenames.h).
+    Text accessibleName = {};
 };
 
 // One row of a design table: the control, its caption or text, its place in twips, its

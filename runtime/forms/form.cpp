@@ -1,6 +1,7 @@
 #include "runtime/forms/form.h"
 
 #include "runtime/base/event.h"
+#include "runtime/forms/accessiblenames.h"
 #include "runtime/forms/designsurface.h"
 
 #include <QAction>
@@ -61,6 +62,7 @@ void Form::design(const FormDesign& form, std::initializer_list<Placement> contr
         controls_.push_back(row.control);
         DesignSurface::place(client, row);
     }
+    AccessibleNames::nameControls(controls);
     if (Control* first = DesignSurface::chainTabOrder(controls_))
         first->widget()->setFocus(Qt::OtherFocusReason);
     window.adjustSize();

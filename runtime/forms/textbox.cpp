@@ -1,10 +1,13 @@
 #include "runtime/forms/textbox.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -33,6 +36,13 @@ std::int16_t characterCodeOf(const QKeyEvent& event)
     return static_cast<std::int16_t>(event.text().front().unicode());
 }
 
+// Backspace with Ctrl or Alt deletes a whole word or line in the toolkit's editors, more
+// than the one Backspace that KeyPress reports.
+bool deletesMoreThanOneCharacter(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Backspace && (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
 QKeyEvent keyEventFor(std::int16_t code)
 {
     if (code == backspaceCode)
@@ -43,6 +53,29 @@ QKeyEvent keyEventFor(std::int16_t code)
     return QKeyEvent(QEvent::KeyPress, character.toUpper().unicode(), Qt::NoModifier, QString(character));
 }
 
+// Turns every line break into one space, CR LF pairs included, keeping the caret where
+// it was in the text.
+class OneLine : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        position = static_cast<int>(joined(input.left(position)).size());
+        input = joined(input);
+        return Acceptable;
+    }
+
+private:
+    static QString joined(QString text)
+    {
+        return text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\r', u' ').replace(u'\n', u' ');
+    }
+};
+
+// A multi-line box's document separates its lines with paragraph separators.
+constexpr QChar documentLineBreak = QChar::ParagraphSeparator;
+
 }  // namespace
 
 // Hands each key press to KeyPress before the editor sees it.
@@ -51,33 +84,93 @@ struct TextBox::Editor : QObject {
     QLineEdit* line = nullptr;
     QPlainTextEdit* plain = nullptr;
     bool redelivering = false;
+    // A multi-line box's text as last set, and its document's text right after: while
+    // the document still holds exactly that, the box reads back the text as it was set,
+    // lone CR, lone LF and all, which the document can only hold as line breaks.
+    Text setText;
+    Text documentOfSetText;
 
     Editor(TextBox& box, QWidget* widget) : box(box)
     {
         line = qobject_cast<QLineEdit*>(widget);
         plain = qobject_cast<QPlainTextEdit*>(widget);
+        if (line)
+            line->setValidator(new OneLine(line));
         widget->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress || redelivering || watched != box.widget())
+        if (redelivering || watched != box.widget())
             return false;
-        const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const std::int16_t pressed = characterCodeOf(*keyEvent);
+        if (event->type() == QEvent::KeyPress)
+            return keyPressed(*static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::InputMethod)
+            return inputMethodCommitted(*static_cast<QInputMethodEvent*>(event));
+        return false;
+    }
+
+    bool keyPressed(const QKeyEvent& event)
+    {
+        const std::int16_t pressed = characterCodeOf(event);
         if (pressed == 0)
             return false;
         std::int16_t code = pressed;
         box.KeyPress.raise(code);
-        if (code == pressed)
+        if (code == pressed && !deletesMoreThanOneCharacter(event))
             return false;
-        if (code != 0 && box.widget()) {
-            QKeyEvent replacement = keyEventFor(code);
-            redelivering = true;
-            QCoreApplication::sendEvent(box.widget(), &replacement);
-            redelivering = false;
-        }
+        enter(code);
         return true;
+    }
+
+    // Types the committed characters one by one, then hands on the rest of the event:
+    // the text it replaces, and the pre-edit text still being composed.
+    bool inputMethodCommitted(const QInputMethodEvent& event)
+    {
+        if (event.commitString().isEmpty())
+            return false;
+        if (event.replacementLength() != 0) {
+            QInputMethodEvent removal;
+            removal.setCommitString({}, event.replacementStart(), event.replacementLength());
+            deliver(removal);
+        }
+        for (const QChar character : event.commitString()) {
+            std::int16_t code = static_cast<std::int16_t>(character.unicode());
+            box.KeyPress.raise(code);
+            commit(code);
+        }
+        QInputMethodEvent preedit(event.preeditString(), event.attributes());
+        deliver(preedit);
+        return true;
+    }
+
+    // Enters one committed character as the input method would, one at a time so that
+    // each KeyPress sees the text its predecessors left; Backspace and Enter as keys.
+    void commit(std::int16_t code)
+    {
+        if (code == 0 || code == backspaceCode || code == enterCode)
+            return enter(code);
+        QInputMethodEvent committed;
+        committed.setCommitString(QString(QChar(static_cast<char16_t>(code))));
+        deliver(committed);
+    }
+
+    // Enters a character code into the box as a plain key; 0 enters nothing.
+    void enter(std::int16_t code)
+    {
+        if (code == 0)
+            return;
+        QKeyEvent key = keyEventFor(code);
+        deliver(key);
+    }
+
+    void deliver(QEvent& event)
+    {
+        if (!box.widget())
+            return;
+        redelivering = true;
+        QCoreApplication::sendEvent(box.widget(), &event);
+        redelivering = false;
     }
 
     QTextCursor cursor() const { return plain->textCursor(); }
@@ -90,7 +183,7 @@ static QWidget* makeEditor(TextBox::Lines lines)
     auto* editor = new QPlainTextEdit;
     editor->setTabChangesFocus(true);
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return editor;
 }
 
@@ -102,8 +195,10 @@ Text TextBox::text() const
 {
     if (editor_->line)
         return editor_->line->text();
-    Text text = editor_->plain->toPlainText();
-    return text.replace(QChar(u'\n'), QStringLiteral("\r\n"));
+    Text shown = editor_->plain->document()->toRawText();
+    if (shown == editor_->documentOfSetText)
+        return editor_->setText;
+    return shown.replace(documentLineBreak, QStringLiteral("\r\n"));
 }
 
 void TextBox::setText(const Text& text)
@@ -112,8 +207,9 @@ void TextBox::setText(const Text& text)
         editor_->line->setText(text);
         return;
     }
-    Text plain = text;
-    editor_->plain->setPlainText(plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    editor_->plain->setPlainText(text);
+    editor_->setText = text;
+    editor_->documentOfSetText = editor_->plain->document()->toRawText();
 }
 
 int TextBox::selStart() const

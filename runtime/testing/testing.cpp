@@ -2,6 +2,10 @@
 
 #include "runtime/forms/timerclock.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+
 namespace runtime::testing {
 namespace {
 
@@ -64,6 +68,36 @@ void CaughtProgramEnd::programEnds(int status)
 {
     ended_ = true;
     status_ = status;
+}
+
+Text accessibleName(const Control& control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control.widget());
+    return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("<not accessible>");
+}
+
+Text labelledBy(const Control& control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control.widget());
+    if (!accessible)
+        return {};
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? Text() : labels.front().first->text(QAccessible::Name);
+}
+
+std::vector<QWidget*> tabCycle(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    QWidget* start = window->focusWidget();
+    std::vector<QWidget*> visited;
+    for (int press = 0; start && press < 50; ++press) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+        visited.push_back(QApplication::focusWidget());
+        if (visited.back() == start)
+            break;
+    }
+    return visited;
 }
 
 }  // namespace runtime::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/forms/control.h"
 #include "runtime/forms/msgbox.h"
 #include "runtime/forms/program.h"
 #include "runtime/forms/programend.h"
@@ -66,5 +67,17 @@ private:
     bool ended_ = false;
     int status_ = 0;
 };
+
+// What a screen reader announces for the control: its name through the accessibility
+// interface.
+Text accessibleName(const Control& control);
+// The name of the label that the accessibility interface relates to the control as its
+// label, or the empty text.
+Text labelledBy(const Control& control);
+
+// The widgets that Tab gives the focus to, starting at the window's focus widget and
+// pressed until the focus comes back to it (or 50 times): the keyboard-only way round
+// the window. The window is made the active one first.
+std::vector<QWidget*> tabCycle(QWidget* window);
 
 }  // namespace runtime::testing
