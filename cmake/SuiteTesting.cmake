@@ -39,6 +39,6 @@ function(suite_add_caption_fit_test name)
             TEST_SUFFIX .Scale${scale}
             DISCOVERY_MODE PRE_TEST
             DISCOVERY_TIMEOUT 60
-            PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale};${SUITE_TEST_ENVIRONMENT}")
+            PROPERTIES TIMEOUT 60 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=${scale};${SUITE_TEST_ENVIRONMENT}")
     endforeach()
 endfunction()

@@ -10,8 +10,8 @@ using namespace runtime;
 pellix::pellix()
 {
     design({"Form1", 4680, 3195}, {
-        {&List1,    "",       120,  720,  855,  645, 0},
-        {&List2,    "",      3240,  720,  975,  645, 1},
+        {&List1,    "",       120,  720,  855,  645, 0, {.accessibleName = "Left list"}},
+        {&List2,    "",      3240,  720,  975,  645, 1, {.accessibleName = "Right list"}},
         {&Command1, "< == >", 1560,  840, 1095,  495, 2, {.font = Font{"MS Sans Serif", 12, true}}},
         {&Command2, "Exit",   3480, 2280,  735,  615, 3},
     });

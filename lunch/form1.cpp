@@ -36,7 +36,7 @@ Form1::Form1()
         {&tips[2],  "10%",                       120,  240, 1095,  255,  8, {.container = &Frame2, .backColor = yellow}},
         {&tips[1],  "15%",                       120,  660,  975,  375,  9, {.container = &Frame2, .backColor = yellow}},
         {&tips[0],  "20%",                       120, 1200,  975,  255, 10, {.container = &Frame2, .backColor = yellow}},
-        {&bill,     "",                         4320, 3000, 3855, 2295, 11, {.backColor = yellow}},
+        {&bill,     "",                         4320, 3000, 3855, 2295, 11, {.backColor = yellow, .accessibleName = "Bill"}},
         {&total,    "Total Bill",               2400, 3240,  975,  615, 12, {.backColor = yellow}},
         {&Command1, "Exit",                     2400, 4200,  975,  615, 14, {.backColor = yellow}},
     });

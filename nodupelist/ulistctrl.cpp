@@ -3,7 +3,7 @@
 ulistctrl::ulistctrl()
 {
     design({1470, 450}, {
-        {"ulist", &ulist, "", 0, 0, 1455, 450, 0},
+        {"ulist", &ulist, "", 0, 0, 1455, 450, 0, {.accessibleName = "Items"}},
     });
 
     ulist.Click.bind(this, &ulistctrl::ulist_Click);

@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "runtime/testing/captionfit.h"
+#include "runtime/testing/reach.h"
 
 #include <gtest/gtest.h>
 
@@ -10,4 +11,13 @@ TEST(CaptionFit, DataFileChooser)
 {
     Form1 window;
     EXPECT_EQ(captionMisfits(*window.window()).join("\n").toStdString(), "");
+}
+
+// Every control of the window is reached by Tab and named for a screen reader.
+TEST(Reach, DataFileChooser)
+{
+    Form1 window;
+    window.show();
+    EXPECT_EQ(runtime::testing::controlsTabSkips(window.window()).join("\n").toStdString(), "");
+    EXPECT_EQ(runtime::testing::unnamedControls(*window.window()).join("\n").toStdString(), "");
 }

@@ -2,6 +2,7 @@
 #include "runtime/components/tests/componenttesting.h"
 #include "runtime/tools/tryout.h"
 #include "runtime/testing/captionfit.h"
+#include "runtime/testing/reach.h"
 
 #include <gtest/gtest.h>
 
@@ -15,4 +16,16 @@ TEST(CaptionFit, TryOutWindowWithTheUniqueList)
     registerLibrary(SOLVANE_LIBRARY);
     runtime::tools::TryOut window(runtime::components::createInstance("solvane.ulistctrl"));
     EXPECT_EQ(captionMisfits(*window.window()).join("\n").toStdString(), "");
+}
+
+// Every control of the try-out window and of the unique list is reached by Tab and named
+// for a screen reader.
+TEST(Reach, TryOutWindowWithTheUniqueList)
+{
+    TemporaryUserData data;
+    registerLibrary(SOLVANE_LIBRARY);
+    runtime::tools::TryOut window(runtime::components::createInstance("solvane.ulistctrl"));
+    window.show();
+    EXPECT_EQ(runtime::testing::controlsTabSkips(window.window()).join("\n").toStdString(), "");
+    EXPECT_EQ(runtime::testing::unnamedControls(*window.window()).join("\n").toStdString(), "");
 }

@@ -2,6 +2,7 @@
 
 #include "runtime/components/tests/componenttesting.h"
 #include "runtime/testing/captionfit.h"
+#include "runtime/testing/reach.h"
 
 #include <gtest/gtest.h>
 
@@ -15,4 +16,15 @@ TEST(CaptionFit, PhoneTestWithThePhoneControl)
     registerLibrary(TESK_LIBRARY);
     PhoneTest window;
     EXPECT_EQ(captionMisfits(*window.window()).join("\n").toStdString(), "");
+}
+
+// Every control of the window is reached by Tab and named for a screen reader.
+TEST(Reach, PhoneTestWithThePhoneControl)
+{
+    TemporaryUserData data;
+    registerLibrary(TESK_LIBRARY);
+    PhoneTest window;
+    window.show();
+    EXPECT_EQ(runtime::testing::controlsTabSkips(window.window()).join("\n").toStdString(), "");
+    EXPECT_EQ(runtime::testing::unnamedControls(*window.window()).join("\n").toStdString(), "");
 }
