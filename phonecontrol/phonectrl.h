@@ -40,7 +40,7 @@ public:
     // The digit counters of the three boxes, for tests.
     const EntryRules& counters() const { return rules; }
 
-    // The children are public, as in the classic form model, so that tests can drive them.
+    // The children are public, as every form's controls are, so that tests can drive them.
     runtime::TextBox area;
     runtime::TextBox exch;
     runtime::TextBox linenum;
