@@ -9,14 +9,17 @@ ulistctrl::ulistctrl()
     ulist.Click.bind(this, &ulistctrl::ulist_Click);
 }
 
+// One look-up both refuses a held text and reserves the place of a new one.
 void ulistctrl::additem(Text& str)
 {
-    // The set compares with QString's ==, code unit by code unit: no locale, no case
-    // folding, no trimming.
-    if (held.contains(str))
+    if (!held.insert(str))
         return;
-    ulist.addItem(str);
-    held.insert(str);  // only once the list holds it, so that a failed add refuses nothing later
+    try {
+        ulist.addItem(str);
+    } catch (...) {
+        held.removeLast();  // the list did not take it, so a later add must not be refused
+        throw;
+    }
 }
 
 ulistctrl::Text ulistctrl::selected() const

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "heldtexts.h"
+
 #include "runtime/base/event.h"
 #include "runtime/components/usercontrol.h"
 #include "runtime/forms/listbox.h"
-
-#include <unordered_set>
 
 // The unique list control `ulistctrl` of the library solvane, class identifier
 // solvane.ulistctrl: a list box that silently refuses a text it already holds.
@@ -51,5 +51,5 @@ private:
     // every item, and a list longer than a 16-bit counter can walk (32,767 items) still
     // refuses duplicates. It follows `ulist` exactly: items are only added, and only by
     // additem.
-    std::unordered_set<Text> held;
+    HeldTexts held;
 };
