@@ -47,16 +47,17 @@ Descriptor createBeside(const QByteArray& target, mode_t mode, QByteArray& name)
 
 // Gives the new file the old one's owner and group, or at least its group: only root
 // may give a file to another user, and only a member of a group may give it to that one.
-// Where neither is permitted the file stays the caller's, which is no reason to fail.
-void keepOwner(int descriptor, const struct stat& old)
+// Whether the owner was kept: a file that would change hands is better rewritten in place.
+bool keepOwner(int descriptor, const struct stat& old)
 {
-    if (::fchown(descriptor, old.st_uid, old.st_gid) != 0) {
-        [[maybe_unused]] const int groupKept = ::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid);
-    }
+    if (::fchown(descriptor, old.st_uid, old.st_gid) == 0)
+        return true;
+    [[maybe_unused]] const int groupKept = ::fchown(descriptor, static_cast<uid_t>(-1), old.st_gid);
+    return false;
 }
 
-// For a folder the user cannot write and for a device: the file is rewritten where it
-// stands, as editors do.
+// For a folder the user cannot write, for another user's file and for a device: the file
+// is rewritten where it stands, as editors do.
 FileFailure rewriteInPlace(const QByteArray& target, const QByteArray& bytes, bool ordinary)
 {
     // Not blocking: a pipe that nobody reads refuses at once instead.
@@ -108,9 +109,14 @@ FileFailure saveFile(const Text& path, const QByteArray& bytes, const SaveRules&
             return rewriteInPlace(target, bytes, true);
         return lastSystemFailure();
     }
-    // The owner first: giving a file away clears its setuid and setgid bits.
-    if (replaces)
-        keepOwner(file.get(), old);
+    // The owner first: giving a file away clears its setuid and setgid bits. A file of
+    // another user that the caller may write (as a member of its group) stays that
+    // user's: replacing it would hand it to the caller, with the owner's access bits.
+    if (replaces && !keepOwner(file.get(), old) && rules.mayWriteInPlace
+        && ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) == 0) {
+        ::unlink(temporary.constData());
+        return rewriteInPlace(target, bytes, true);
+    }
     const bool saved = writeAll(file.get(), bytes) && (!replaces || ::fchmod(file.get(), old.st_mode & 07777) == 0)
                        && ::fsync(file.get()) == 0 && file.close() && ::rename(temporary.constData(), target.constData()) == 0;
     if (saved)

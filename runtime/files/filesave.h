@@ -15,8 +15,10 @@ struct SaveRules {
     // give them.
     mode_t newFileMode = 0666;
     // When the folder has no room for a temporary file (the user may not write there),
-    // a writable file may be rewritten where it stands, as editors do; a device is
-    // then written as it is. Without this, such a save fails and changes nothing.
+    // or the file is another user's that the caller may write but not give back, a
+    // writable file may be rewritten where it stands, as editors do; a device is then
+    // written as it is. Without this, the first fails and changes nothing, and the
+    // second replaces the file, which then belongs to the caller.
     bool mayWriteInPlace = true;
 };
 

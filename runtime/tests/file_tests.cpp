@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,6 +161,62 @@ TEST_F(TextFiles, ASaveByRootKeepsTheOwner)
     EXPECT_EQ(status.st_gid, other->pw_gid);
     EXPECT_EQ(status.st_mode & 07777, 0460u);
     EXPECT_EQ(folder.read("theirs.txt"), "new\r\n");
+}
+
+// Acts as another user, a member of one more group, until it goes out of scope: the
+// effective ids change, so root can come back.
+class ActingAs {
+public:
+    ActingAs(uid_t user, gid_t group, gid_t memberOf)
+    {
+        const gid_t groups[] = {memberOf};
+        EXPECT_EQ(::setgroups(1, groups), 0);
+        EXPECT_EQ(::setegid(group), 0);
+        EXPECT_EQ(::seteuid(user), 0);
+    }
+    ~ActingAs()
+    {
+        EXPECT_EQ(::seteuid(0), 0);
+        EXPECT_EQ(::setegid(0), 0);
+        EXPECT_EQ(::setgroups(0, nullptr), 0);
+    }
+};
+
+// A member of the file's group who saves another user's file may write it but not give
+// it back: it is written where it stands, and stays its owner's, with its group and mode.
+TEST_F(TextFiles, ASaveByAGroupMemberKeepsTheOwner)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may act as two other users";
+    // Each look-up overwrites the last one's record: the ids are copied out at once.
+    const passwd* found = ::getpwnam("daemon");
+    ASSERT_NE(found, nullptr);
+    const uid_t owner = found->pw_uid;
+    found = ::getpwnam("nobody");
+    ASSERT_NE(found, nullptr);
+    const uid_t member = found->pw_uid;
+    const gid_t memberGroup = found->pw_gid;
+    const group* users = ::getgrnam("users");
+    ASSERT_NE(users, nullptr);
+    const gid_t shared = users->gr_gid;
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0777), 0);
+    folder.write("theirs.txt", "old\r\n");
+    const QByteArray path = QFile::encodeName(folder.path("theirs.txt"));
+    ASSERT_EQ(::chown(path.constData(), owner, shared), 0);
+    ASSERT_EQ(::chmod(path.constData(), 0460), 0);
+    {
+        ActingAs acting(member, memberGroup, shared);
+        runtime::OutputFile file(folder.path("theirs.txt"));
+        file.writeLine("new");
+        file.close();
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(path.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, owner);
+    EXPECT_EQ(status.st_gid, shared);
+    EXPECT_EQ(status.st_mode & 07777, 0460u);
+    EXPECT_EQ(folder.read("theirs.txt"), "new\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"theirs.txt"});
 }
 
 TEST_F(TextFiles, AFullDiskRaisesForOutputAndAppend)
