@@ -11,14 +11,17 @@
 namespace runtime {
 
 // The entries as the view sees them: rows of a TextList, shown up to displayLength
-// characters each.
+// characters each. Texts added at the end of a hidden list reach the view together
+// (appendLater): a view told of each row on its own does its bookkeeping for each, which
+// costs far more than keeping the text. They are told before the view is next shown or
+// used, and at the latest when the event loop next runs.
 class ListBox::Entries : public QAbstractListModel {
 public:
     explicit Entries(QObject* parent) : QAbstractListModel(parent) {}
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(texts.size());
+        return parent.isValid() ? 0 : static_cast<int>(texts.size() - untold_);
     }
 
     QVariant data(const QModelIndex& index, int role) const override
@@ -30,13 +33,22 @@ public:
 
     void insert(int row, const Text& text, std::int32_t number = 0)
     {
+        tell();
         beginInsertRows({}, row, row);
         texts.insert(row, text, number);
         endInsertRows();
     }
 
+    void appendLater(const Text& text, std::int32_t number)
+    {
+        texts.append(text, number);
+        if (untold_++ == 0)
+            QMetaObject::invokeMethod(this, &Entries::tell, Qt::QueuedConnection);
+    }
+
     void append(TextList&& more)
     {
+        tell();
         if (more.isEmpty())
             return;
         beginInsertRows({}, rowCount(), rowCount() + static_cast<int>(more.size()) - 1);
@@ -52,6 +64,7 @@ public:
 
     void remove(int row)
     {
+        tell();
         beginRemoveRows({}, row, row);
         texts.removeAt(row);
         endRemoveRows();
@@ -61,10 +74,31 @@ public:
     {
         beginResetModel();
         texts.clear();
+        untold_ = 0;
         endResetModel();
     }
 
+    // Tells the view of the rows appended later, in one step.
+    void tell()
+    {
+        if (untold_ == 0)
+            return;
+        const int first = rowCount();
+        beginInsertRows({}, first, first + static_cast<int>(untold_) - 1);
+        untold_ = 0;
+        endInsertRows();
+    }
+
+    QModelIndex told(int row)
+    {
+        tell();
+        return index(row);
+    }
+
     TextList texts;
+
+private:
+    qsizetype untold_ = 0;
 };
 
 // The list's view. It tells the list box of the clicks it should raise, which the view's
@@ -78,6 +112,12 @@ public:
     bool selectionChangedByPointer = false;
 
 protected:
+    void showEvent(QShowEvent* event) override
+    {
+        list_.entries_->tell();
+        QListView::showEvent(event);
+    }
+
     void mousePressEvent(QMouseEvent* event) override
     {
         if (!secondPress_) {
@@ -181,7 +221,12 @@ void ListBox::addItem(const Text& text)
 void ListBox::addItem(const Text& text, std::int32_t number)
 {
     const int position = order_ == Order::Sorted ? sortedPosition(text) : count();
-    changeQuietly([&] { entries_->insert(position, text, number); });
+    changeQuietly([&] {
+        if (position == count() && !view()->isVisible())
+            entries_->appendLater(text, number);
+        else
+            entries_->insert(position, text, number);
+    });
     newIndex_ = position;
 }
 
@@ -218,7 +263,7 @@ void ListBox::clear()
 
 int ListBox::count() const
 {
-    return entries_->rowCount();
+    return static_cast<int>(entries_->texts.size());
 }
 
 Text ListBox::item(int index) const
@@ -229,6 +274,7 @@ Text ListBox::item(int index) const
 
 int ListBox::currentIndex() const
 {
+    entries_->tell();
     if (view()->selectionMode() == QAbstractItemView::MultiSelection) {
         const QModelIndex current = view()->currentIndex();
         return current.isValid() ? current.row() : -1;
@@ -245,7 +291,7 @@ void ListBox::setCurrentIndex(int index)
         if (index == -1)
             view()->selectionModel()->clear();
         else
-            view()->selectionModel()->setCurrentIndex(entries_->index(index), QItemSelectionModel::ClearAndSelect);
+            view()->selectionModel()->setCurrentIndex(entries_->told(index), QItemSelectionModel::ClearAndSelect);
     });
 }
 
@@ -270,14 +316,14 @@ void ListBox::setItemNumber(int index, std::int32_t number)
 bool ListBox::isSelected(int index) const
 {
     checkIndex(index);
-    return view()->selectionModel()->isSelected(entries_->index(index));
+    return view()->selectionModel()->isSelected(entries_->told(index));
 }
 
 void ListBox::setSelected(int index, bool selected)
 {
     checkIndex(index);
     changeQuietly([&] {
-        view()->selectionModel()->select(entries_->index(index),
+        view()->selectionModel()->select(entries_->told(index),
                                          selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
     });
 }

@@ -2,6 +2,7 @@
 #include "runtime/forms/listbox.h"
 #include "runtime/testing/listclicks.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTest>
 
@@ -163,6 +164,42 @@ TEST(ListBoxBatches, AddItemsAppendsOrSortsInAndRowsShowTheStartOfLongTexts)
     for (int index = 0; index < sorted.count(); ++index)
         texts << sorted.item(index);
     EXPECT_EQ(texts, (QStringList{"a", "b", "m", "M", "Z"}));
+}
+
+// Texts added one by one to a hidden list reach its view together: when it is shown,
+// when the event loop runs, or before the list selects, removes or inserts in between.
+TEST(ListBoxBatches, TextsAddedToAHiddenListReachTheViewBeforeItShowsOrSelects)
+{
+    const auto rows = [](const runtime::ListBox& list) { return runtime::testing::listView(list).model()->rowCount(); };
+    runtime::ListBox shown;
+    for (const char* text : {"a", "b", "c"})
+        shown.addItem(text);
+    EXPECT_EQ(shown.count(), 3);
+    shown.widget()->show();
+    EXPECT_EQ(rows(shown), 3);
+    shown.addItem("d");
+    EXPECT_EQ(rows(shown), 4) << "a shown list's view hears of each text at once";
+
+    runtime::ListBox selected;
+    selected.addItem("a");
+    selected.addItem("b");
+    selected.setCurrentIndex(1);
+    EXPECT_EQ(selected.currentIndex(), 1);
+    EXPECT_EQ(selected.text(), "b");
+    selected.addItem("c");
+    selected.removeItem(0);
+    EXPECT_EQ(rows(selected), 2);
+    EXPECT_EQ(selected.currentIndex(), 0);
+
+    runtime::ListBox waiting;
+    waiting.addItem("a");
+    waiting.addItem("b");
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(rows(waiting), 2);
+    waiting.clear();
+    waiting.addItem("c");
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(rows(waiting), 1);
 }
 
 }  // namespace
