@@ -5,6 +5,7 @@
 #include <QChar>
 
 #include <array>
+#include <cstdint>
 
 #include <cstring>
 
@@ -13,33 +14,34 @@ using runtime::Text;
 namespace namebytes {
 namespace {
 
-// What proper case makes of each ASCII byte: at the start of a word, and inside one.
-// The characters that end a word are those of runtime::properCase.
-struct ProperCase {
-    std::array<char, 256> atWordStart{};
-    std::array<char, 256> insideWord{};
-    std::array<bool, 256> separatesWords{};
-};
+// What proper case makes of each ASCII byte, inside a word ([0]) and at its start
+// ([1]): the byte in the low half, and in the high half 1 when it ends a word, so that
+// the next byte starts one. The characters that end a word are those of
+// runtime::properCase.
+using ProperCaseSteps = std::array<std::array<std::uint16_t, 256>, 2>;
 
-constexpr ProperCase properCaseTable()
+constexpr ProperCaseSteps properCaseSteps()
 {
-    ProperCase table;
+    ProperCaseSteps steps{};
     for (int byte = 0; byte < 256; ++byte) {
         const bool lower = byte >= 'a' && byte <= 'z';
         const bool upper = byte >= 'A' && byte <= 'Z';
-        table.atWordStart[byte] = static_cast<char>(lower ? byte - 'a' + 'A' : byte);
-        table.insideWord[byte] = static_cast<char>(upper ? byte - 'A' + 'a' : byte);
+        steps[0][byte] = static_cast<std::uint16_t>(upper ? byte - 'A' + 'a' : byte);
+        steps[1][byte] = static_cast<std::uint16_t>(lower ? byte - 'a' + 'A' : byte);
     }
-    for (const char separator : {' ', '\t', '\n', '\v', '\f', '\r', '\0'})
-        table.separatesWords[static_cast<unsigned char>(separator)] = true;
-    return table;
+    for (const char separator : {' ', '\t', '\n', '\v', '\f', '\r', '\0'}) {
+        const auto byte = static_cast<unsigned char>(separator);
+        steps[0][byte] |= 0x100;
+        steps[1][byte] |= 0x100;
+    }
+    return steps;
 }
 
-constexpr ProperCase asciiProperCase = properCaseTable();
+constexpr ProperCaseSteps asciiProperCase = properCaseSteps();
 
 char asciiLower(char byte)
 {
-    return asciiProperCase.insideWord[static_cast<unsigned char>(byte)];
+    return static_cast<char>(asciiProperCase[0][static_cast<unsigned char>(byte)]);
 }
 
 // The character whose UTF-8 starts at `at`, and how many bytes it takes; a length of 0
@@ -112,24 +114,40 @@ int writeUtf8(char32_t codePoint, char* out)
 
 }  // namespace
 
-WrittenNames writeNamesInProperCase(QByteArrayView line, char* out)
+bool isAscii(QByteArrayView bytes)
 {
-    WrittenNames written;
-    unsigned char allBytes = 0;
-    bool atWordStart = true;
+    // Eight bytes at a time: the files are mostly ASCII, and every line is checked.
+    constexpr std::uint64_t highBits = 0x8080808080808080;
+    std::uint64_t allBytes = 0;
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        allBytes |= word;
+    }
+    for (; at < bytes.size(); ++at)
+        allBytes |= static_cast<unsigned char>(bytes[at]);
+    return (allBytes & highBits) == 0;
+}
+
+WrittenNames writeAsciiNamesInProperCase(QByteArrayView line, char* out)
+{
+    // Kept in locals, which the bytes written through `out` cannot alias, so that the
+    // loop keeps them in registers.
+    qsizetype size = 0;
+    qsizetype lastnameSize = -1;
+    std::size_t atWordStart = 1;
     for (const char byte : line) {
         if (byte == ' ') {
-            if (written.lastnameSize >= 0)
+            if (lastnameSize >= 0)
                 break;  // a third name and any after it are not kept
-            written.lastnameSize = written.size;
+            lastnameSize = size;
         }
-        const auto index = static_cast<unsigned char>(byte);
-        allBytes |= index;
-        out[written.size++] = atWordStart ? asciiProperCase.atWordStart[index] : asciiProperCase.insideWord[index];
-        atWordStart = asciiProperCase.separatesWords[index];
+        const std::uint16_t step = asciiProperCase[atWordStart][static_cast<unsigned char>(byte)];
+        out[size++] = static_cast<char>(step);
+        atWordStart = step >> 8;
     }
-    written.ascii = allBytes < 0x80;
-    return written;
+    return {lastnameSize, size};
 }
 
 QByteArray inProperCase(QByteArrayView name)

@@ -12,19 +12,20 @@
 // saved byte for byte as they were read and compared without being made into texts.
 namespace namebytes {
 
+bool isAscii(QByteArrayView bytes);
+
 // The names of a data file line, the pieces before its first space and between that
-// and the next or the end, as writeNamesInProperCase writes them: the last name, a
-// space, the first name.
+// and the next or the end, as writeAsciiNamesInProperCase writes them: the last name,
+// a space, the first name.
 struct WrittenNames {
     qsizetype lastnameSize = -1;  // -1 when the line has no space, so no first name
     qsizetype size = 0;
-    bool ascii = true;  // only then are the names in proper case
 };
 
-// Writes the names of `line` to `out`, which has room for the line, in one pass. When
-// they are all ASCII, whose case changes byte by byte, they are in proper case; the
-// case of any other is left to inProperCase.
-WrittenNames writeNamesInProperCase(QByteArrayView line, char* out);
+// Writes the names of the ASCII `line` in proper case to `out`, in one pass; ASCII
+// changes case byte by byte. `out` may lie at or before the line in the same buffer:
+// no byte is written over before it is read.
+WrittenNames writeAsciiNamesInProperCase(QByteArrayView line, char* out);
 // `name` in proper case: the bytes of runtime::properCase of the text it holds.
 QByteArray inProperCase(QByteArrayView name);
 

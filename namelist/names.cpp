@@ -35,53 +35,116 @@ struct names::Store {
     QByteArrayView lastname(RecordId id) const { return line(id).first(lines[id].lastnameSize); }
     QByteArrayView firstname(RecordId id) const { return line(id).last(lines[id].firstnameSize); }
 
-    // A new record of the names of a file line, put in proper case; none when the line
-    // holds fewer than two names. Names are mostly ASCII, whose case changes byte by
-    // byte as they are copied; any other goes through the runtime's own proper case,
-    // so that both agree on every letter.
-    std::optional<RecordId> addFromFile(QByteArrayView line)
+    // Makes records of the data file lines that lie in the buffer from `start` on, at
+    // most `room` of them, the names of each line, in proper case, taking the place of
+    // the line: a file is read into the buffer and kept there, with no copy of its own.
+    // Stops before a line of fewer than two names; the buffer then ends with the last
+    // record made. Whether every line made a record.
+    bool addLines(qsizetype start, qsizetype room, std::vector<RecordId>& added)
     {
-        const qsizetype offset = bytes.size();
-        bytes.resize(offset + line.size());
-        const namebytes::WrittenNames written = namebytes::writeNamesInProperCase(line, bytes.data() + offset);
-        if (written.lastnameSize < 0 || !written.ascii) {
-            bytes.truncate(offset);
-            if (written.lastnameSize < 0)
-                return std::nullopt;
-            const QByteArrayView names = line.first(written.size);
-            return add(namebytes::inProperCase(names.first(written.lastnameSize)),
-                       namebytes::inProperCase(names.sliced(written.lastnameSize + 1)));
+        reserveForLines(start, room, added);
+        qsizetype end = start;  // where the next record goes
+        bool complete = true;
+        for (qsizetype next = start; next < bytes.size();) {
+            FileLine line = fileLineAt(bytes, next);
+            if (room-- == 0 || !addLine(line, end)) {
+                complete = false;
+                break;
+            }
+            added.push_back(static_cast<RecordId>(lines.size() - 1));
+            next = line.next;
         }
-        bytes.truncate(offset + written.size);
-        lines.push_back(lineOf(offset, written.lastnameSize));
-        return static_cast<RecordId>(lines.size() - 1);
-    }
-
-    // A new record of names taken as they are.
-    RecordId add(const QByteArray& lastname, const QByteArray& firstname)
-    {
-        lines.push_back(append(lastname, firstname));
-        return static_cast<RecordId>(lines.size() - 1);
+        bytes.truncate(end);
+        return complete;
     }
 
     // Gives a record new names, taken as they are.
-    void rename(RecordId id, const QByteArray& lastname, const QByteArray& firstname) { lines[id] = append(lastname, firstname); }
+    void rename(RecordId id, const QByteArray& lastname, const QByteArray& firstname)
+    {
+        const qsizetype offset = bytes.size();
+        bytes.append(lastname).append(' ').append(firstname);
+        lines[id] = lineOf(offset, lastname.size(), firstname.size());
+    }
 
     QByteArray bytes;
     std::vector<Line> lines;
 
 private:
-    Line append(const QByteArray& lastname, const QByteArray& firstname)
+    // A line of the data file in the buffer, without its line end, and where the next
+    // one starts. A CR is part of the line end only before a LF, as the runtime reads.
+    struct FileLine {
+        qsizetype offset;
+        qsizetype size;
+        qsizetype next;
+    };
+
+    static FileLine fileLineAt(QByteArrayView contents, qsizetype start)
     {
-        const qsizetype offset = bytes.size();
-        bytes.append(lastname).append(' ').append(firstname);
-        return lineOf(offset, lastname.size());
+        const auto* const lineFeed = static_cast<const char*>(std::memchr(contents.data() + start, '\n', contents.size() - start));
+        if (!lineFeed)
+            return {start, contents.size() - start, contents.size()};
+        const qsizetype end = lineFeed - contents.data();
+        const bool crlf = end > start && contents[end - 1] == '\r';
+        return {start, end - start - (crlf ? 1 : 0), end + 1};
     }
 
-    // The line that starts at `offset` and runs to the end of the buffer.
-    Line lineOf(qsizetype offset, qsizetype lastnameSize) const
+    // Room for a record per line, so that the lists of records grow only once.
+    void reserveForLines(qsizetype start, qsizetype room, std::vector<RecordId>& added)
     {
-        const qsizetype firstnameSize = bytes.size() - offset - lastnameSize - 1;
+        qsizetype lineCount = 0;
+        for (qsizetype next = start; next < bytes.size(); next = fileLineAt(bytes, next).next)
+            ++lineCount;
+        const auto records = static_cast<std::size_t>(std::min(lineCount, room));
+        lines.reserve(lines.size() + records);
+        added.reserve(added.size() + records);
+    }
+
+    // Makes a record of the names of `line` at `end`, which is at or before the line,
+    // and moves `end` past them; false when the line holds fewer than two names. Names
+    // are mostly ASCII, whose case changes byte by byte as they are moved into place;
+    // any other goes through the runtime's own proper case, so that both agree on
+    // every letter.
+    bool addLine(FileLine& line, qsizetype& end)
+    {
+        char* const buffer = bytes.data();
+        const QByteArrayView text(buffer + line.offset, line.size);
+        if (!namebytes::isAscii(text))
+            return addOtherLine(line, end);
+        const namebytes::WrittenNames written = namebytes::writeAsciiNamesInProperCase(text, buffer + end);
+        if (written.lastnameSize < 0)
+            return false;
+        lines.push_back(lineOf(end, written.lastnameSize, written.size - written.lastnameSize - 1));
+        end += written.size;
+        return true;
+    }
+
+    bool addOtherLine(FileLine& line, qsizetype& end)
+    {
+        const QByteArrayView text = QByteArrayView(bytes).sliced(line.offset, line.size);
+        const qsizetype space = text.indexOf(' ');
+        if (space == -1)
+            return false;
+        const QByteArrayView rest = text.sliced(space + 1);
+        const QByteArray lastname = namebytes::inProperCase(text.first(space));
+        const QByteArray firstname = namebytes::inProperCase(rest.first(rest.contains(' ') ? rest.indexOf(' ') : rest.size()));
+        // A case change may lengthen a name beyond the room its line leaves: the lines
+        // after it then move along.
+        const qsizetype size = lastname.size() + 1 + firstname.size();
+        if (const qsizetype lacking = end + size - line.next; lacking > 0) {
+            bytes.insert(line.next, lacking, '\0');
+            line.next += lacking;
+        }
+        char* const out = bytes.data() + end;
+        std::memcpy(out, lastname.constData(), lastname.size());
+        out[lastname.size()] = ' ';
+        std::memcpy(out + lastname.size() + 1, firstname.constData(), firstname.size());
+        lines.push_back(lineOf(end, lastname.size(), firstname.size()));
+        end += size;
+        return true;
+    }
+
+    static Line lineOf(qsizetype offset, qsizetype lastnameSize, qsizetype firstnameSize)
+    {
         constexpr qsizetype largestName = std::numeric_limits<std::uint32_t>::max();
         if (lastnameSize > largestName || firstnameSize > largestName)
             throw runtime::RuntimeError(runtime::RuntimeError::OutOfMemory, QStringLiteral("Out of memory"));
@@ -91,62 +154,37 @@ private:
 
 namespace {
 
-// The whole data file, or none when it cannot be read. It is read as runtime::InputFile
-// reads a file, which hands out lines only as texts: an ordinary file only, refused at
-// once when it is anything else (a pipe would block), and no larger than its limit.
-std::optional<QByteArray> readDataFile(const Text& path)
+// Appends the whole data file to `contents`; false when it cannot be read. It is read
+// as runtime::InputFile reads a file, which hands out lines only as texts: an ordinary
+// file only, refused at once when it is anything else (a pipe would block), and no
+// larger than its limit.
+bool appendDataFile(const Text& path, QByteArray& contents)
 {
     constexpr qint64 largestFile = runtime::InputFile::largestFile;
     const runtime::Descriptor file(::open(runtime::encodeText(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat status {};
     if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > largestFile)
-        return std::nullopt;
+        return false;
+    const qsizetype start = contents.size();
     // The size is a hint: the file may grow or shrink while it is read.
-    QByteArray contents(status.st_size + 1, Qt::Uninitialized);
+    contents.resize(start + status.st_size + 1);
     qsizetype filled = 0;
     for (;;) {
-        if (filled == contents.size())
-            contents.resize(std::min<qint64>(2 * contents.size(), largestFile + 1));
-        const ssize_t got = ::read(file.get(), contents.data() + filled, contents.size() - filled);
+        if (start + filled == contents.size())
+            contents.resize(start + std::min<qint64>(2 * filled, largestFile + 1));
+        const ssize_t got = ::read(file.get(), contents.data() + start + filled, contents.size() - start - filled);
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0)
-            return std::nullopt;
         if (got == 0)
             break;
+        if (got < 0 || filled + got > largestFile) {
+            contents.truncate(start);
+            return false;
+        }
         filled += got;
-        if (filled > largestFile)
-            return std::nullopt;
     }
-    contents.truncate(filled);
-    return contents;
-}
-
-// The line of `contents` that starts at `start` without its line end, and where the
-// next one starts. A CR is part of the line end only before a LF, as the runtime reads.
-struct Line {
-    QByteArrayView text;
-    qsizetype next;
-};
-
-Line lineAt(QByteArrayView contents, qsizetype start)
-{
-    const auto* const lineFeed = static_cast<const char*>(std::memchr(contents.data() + start, '\n', contents.size() - start));
-    if (!lineFeed)
-        return {contents.sliced(start), contents.size()};
-    const qsizetype end = lineFeed - contents.data();
-    const bool crlf = end > start && contents[end - 1] == '\r';
-    return {contents.sliced(start, end - start - (crlf ? 1 : 0)), end + 1};
-}
-
-// How many lines the file reader makes of `contents`: one per LF, and one for a last
-// line without one.
-qsizetype lineCount(QByteArrayView contents)
-{
-    qsizetype lines = 0;
-    for (qsizetype start = 0; start < contents.size(); start = lineAt(contents, start).next)
-        ++lines;
-    return lines;
+    contents.truncate(start + filled);
+    return true;
 }
 
 bool sameBytes(QByteArrayView one, QByteArrayView other)
@@ -195,34 +233,14 @@ bool names::find(const Text& fname, const Text& lname, Record& n) const
 
 bool names::loadfromfile(const Text& fname)
 {
-    const std::optional<QByteArray> contents = readDataFile(fname);
-    if (!contents)
-        return false;
     if (!store_)
         store_ = std::make_shared<Store>();
-    if (!addRecords(*contents))
+    const qsizetype start = store_->bytes.size();
+    if (!appendDataFile(fname, store_->bytes))
+        return false;
+    if (!store_->addLines(start, maxCount - count(), order_))
         return false;
     isloaded_ = true;
-    return true;
-}
-
-bool names::addRecords(QByteArrayView contents)
-{
-    // Case changes keep most names their size, so the file's size is room enough.
-    store_->bytes.reserve(store_->bytes.size() + contents.size());
-    const std::size_t records = std::min<qsizetype>(lineCount(contents), maxCount - count());
-    store_->lines.reserve(store_->lines.size() + records);
-    order_.reserve(order_.size() + records);
-    for (qsizetype start = 0; start < contents.size();) {
-        const Line line = lineAt(contents, start);
-        if (count() >= maxCount)
-            return false;
-        const std::optional<RecordId> record = store_->addFromFile(line.text);
-        if (!record)
-            return false;  // a line of fewer than two names
-        order_.push_back(*record);
-        start = line.next;
-    }
     return true;
 }
 

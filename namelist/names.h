@@ -45,9 +45,6 @@ private:
     using RecordId = std::uint32_t;
 
     Record recordAt(std::size_t offset) const;
-    // Keeps the lines of `contents` as records, in proper case, until one that is not
-    // a record or the limit; whether every line was kept.
-    bool addRecords(QByteArrayView contents);
 
     // Created by the first load, so that an empty list costs nothing.
     std::shared_ptr<Store> store_;
