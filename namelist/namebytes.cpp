@@ -112,11 +112,28 @@ int writeUtf8(char32_t codePoint, char* out)
     return 4;
 }
 
+// Writes the character at `at` in lower case to `out`, which has room for four bytes:
+// how many bytes it read and wrote. A byte that stands for itself stays as it is.
+struct LowerCase {
+    int read;
+    int written;
+};
+
+LowerCase writeLowerCase(QByteArrayView bytes, qsizetype at, char* out)
+{
+    const Character character = characterAt(bytes, at);
+    if (character.length == 0) {
+        out[0] = bytes[at];
+        return {1, 1};
+    }
+    return {character.length, writeUtf8(QChar::toLower(character.codePoint), out)};
+}
+
 }  // namespace
 
 bool isAscii(QByteArrayView bytes)
 {
-    // Eight bytes at a time: the files are mostly ASCII, and every line is checked.
+    // Eight bytes at a time: every line of a file is checked.
     constexpr std::uint64_t highBits = 0x8080808080808080;
     std::uint64_t allBytes = 0;
     qsizetype at = 0;
@@ -182,13 +199,12 @@ bool NameIgnoringCase::matches(QByteArrayView name) const
             ++at;
             continue;
         }
-        const Character character = characterAt(name, at);
         char lowered[4];
-        const int loweredLength = character.length == 0 ? (lowered[0] = byte, 1) : writeUtf8(QChar::toLower(character.codePoint), lowered);
-        if (wanted.size() - compared < loweredLength || std::memcmp(wanted.data() + compared, lowered, loweredLength) != 0)
+        const LowerCase step = writeLowerCase(name, at, lowered);
+        if (wanted.size() - compared < step.written || std::memcmp(wanted.data() + compared, lowered, step.written) != 0)
             return false;
-        compared += loweredLength;
-        at += character.length == 0 ? 1 : character.length;
+        compared += step.written;
+        at += step.read;
     }
     return compared == wanted.size();
 }

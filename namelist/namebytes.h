@@ -12,6 +12,7 @@
 // saved byte for byte as they were read and compared without being made into texts.
 namespace namebytes {
 
+// Whether every byte is ASCII, so that each stands for a character of its own.
 bool isAscii(QByteArrayView bytes);
 
 // The names of a data file line, the pieces before its first space and between that
@@ -22,9 +23,9 @@ struct WrittenNames {
     qsizetype size = 0;
 };
 
-// Writes the names of the ASCII `line` in proper case to `out`, in one pass; ASCII
-// changes case byte by byte. `out` may lie at or before the line in the same buffer:
-// no byte is written over before it is read.
+// Writes the names of the ASCII `line` in proper case to `out`, in one pass, changing
+// the case of each byte by itself. `out` may lie at or before the line in the same
+// buffer: no byte is written over before it is read.
 WrittenNames writeAsciiNamesInProperCase(QByteArrayView line, char* out);
 // `name` in proper case: the bytes of runtime::properCase of the text it holds.
 QByteArray inProperCase(QByteArrayView name);

@@ -7,8 +7,8 @@
 #include "runtime/files/textfile.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <limits>
 #include <optional>
