@@ -299,7 +299,6 @@ Text names::Record::firstname() const
     return runtime::decodeText(store_->firstname(id_));
 }
 
-// A name given here is kept as the bytes a save writes of it.
 void names::Record::setLastname(const Text& vData) const
 {
     store_->rename(id_, runtime::encodeText(runtime::properCase(vData)), store_->firstname(id_).toByteArray());

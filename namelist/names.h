@@ -58,7 +58,8 @@ private:
 // One record of a list, standing for it as a shared reference to a record object would:
 // record->firstname() reads the record in the list and record->setFirstname() changes
 // it there, a removed record stays readable through it while its list lives, and
-// *record is a copy of the record's names, which changes nothing in the list.
+// *record is a copy of the record's names, which changes nothing in the list. A name
+// given to a record is kept as the bytes a save writes of it.
 class names::Record {
 public:
     Record() = default;
@@ -79,6 +80,7 @@ public:
     runtime::Text firstname() const;
     void setFirstname(const runtime::Text& vData) const;
 
+    // Whether the last (or first) name is `name`, whatever the case of either.
     bool lastnameMatches(const namebytes::NameIgnoringCase& name) const;
     bool firstnameMatches(const namebytes::NameIgnoringCase& name) const;
 
