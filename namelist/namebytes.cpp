@@ -129,6 +129,29 @@ LowerCase writeLowerCase(QByteArrayView bytes, qsizetype at, char* out)
     return {character.length, writeUtf8(QChar::toLower(character.codePoint), out)};
 }
 
+// Eight ASCII bytes at once, for the runs inside words that make up most of a name.
+using Bytes8 = std::uint64_t;
+
+constexpr Bytes8 eachByte(unsigned char byte)
+{
+    return 0x0101010101010101 * byte;
+}
+
+// Whether one of the bytes, all ASCII, is below '!': the characters that end a word
+// are, and the few others there take the byte by byte way.
+bool mayEndAWord(Bytes8 bytes)
+{
+    return ((bytes - eachByte('!')) & ~bytes & eachByte(0x80)) != 0;
+}
+
+// The bytes, all ASCII, with A to Z in lower case: adding to each byte sets its high
+// bit from 'A' on, and again from past 'Z' on, without a carry into the next byte.
+Bytes8 inLowerCase(Bytes8 bytes)
+{
+    const Bytes8 upper = (bytes + eachByte(0x80 - 'A')) & ~(bytes + eachByte(0x80 - 'Z' - 1)) & eachByte(0x80);
+    return bytes | (upper >> 2);
+}
+
 }  // namespace
 
 bool isAscii(QByteArrayView bytes)
@@ -151,10 +174,23 @@ WrittenNames writeAsciiNamesInProperCase(QByteArrayView line, char* out)
 {
     // Kept in locals, which the bytes written through `out` cannot alias, so that the
     // loop keeps them in registers.
+    const char* const in = line.data();
+    const qsizetype length = line.size();
     qsizetype size = 0;
     qsizetype lastnameSize = -1;
     std::size_t atWordStart = 1;
-    for (const char byte : line) {
+    while (size < length) {
+        if (!atWordStart && size + qsizetype(sizeof(Bytes8)) <= length) {
+            Bytes8 bytes;
+            std::memcpy(&bytes, in + size, sizeof bytes);
+            if (!mayEndAWord(bytes)) {
+                bytes = inLowerCase(bytes);
+                std::memcpy(out + size, &bytes, sizeof bytes);
+                size += sizeof bytes;
+                continue;
+            }
+        }
+        const char byte = in[size];
         if (byte == ' ') {
             if (lastnameSize >= 0)
                 break;  // a third name and any after it are not kept
