@@ -6,6 +6,8 @@
 // "SMITH" is stored as "Smith", "mary ann" as "Mary Ann".
 class onename {
 public:
+    onename() = default;
+
     // The data file line: last name, one space, first name ("Smith John").
     runtime::Text fileformat() const { return lastname_ + u' ' + firstname_; }
     // Last name, comma, first name, no spaces ("Smith,John"): how search results show.
@@ -19,6 +21,10 @@ public:
     void setFirstname(const runtime::Text& vData);
 
 private:
+    // Names a list keeps, already in proper case, taken as they are.
+    friend class names;
+    onename(const runtime::Text& lastname, const runtime::Text& firstname) : firstname_(firstname), lastname_(lastname) {}
+
     runtime::Text firstname_;
     runtime::Text lastname_;
 };

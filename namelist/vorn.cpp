@@ -88,12 +88,12 @@ void Vorn::find(SearchBy searchBy)
         target.setFocus();
         return;
     }
-    const Text wanted = lowerCase(target.text());
+    const namebytes::NameIgnoringCase wanted(target.text());
     names::Record record;
     for (Short position = namelist.getnext("reset", record); position != 0;
-         position = namelist.getnext("", record)) {
-        const Text name = searchBy == SearchBy::FirstName ? record->firstname() : record->lastname();
-        if (lowerCase(name) == wanted) {
+         position = namelist.getnext({}, record)) {
+        const bool matches = searchBy == SearchBy::FirstName ? record->firstnameMatches(wanted) : record->lastnameMatches(wanted);
+        if (matches) {
             results.addItem(record->lastfirst());
             results.setItemNumber(results.count() - 1, position);
         }

@@ -115,6 +115,75 @@ TEST(NameList, BytesThatAreNotUtf8SurviveLoadAndSave)
     EXPECT_EQ(folder.read("out.txt"), latin1);
 }
 
+TEST(NameList, SaveWritesTheKeptNamesOfEveryKindOfLineEnd)
+{
+    TestFolder folder;
+    folder.write("in.txt", "smith john paul\nbrown\tann  x\r\nlee a\rb");
+    names list;
+    ASSERT_TRUE(list.loadfromfile(folder.path("in.txt")));
+    ASSERT_TRUE(list.savetofile(folder.path("out.txt")));
+    EXPECT_EQ(folder.read("out.txt"), "Smith John\r\nBrown\tAnn \r\nLee A\rB\r\n");
+}
+
+// Letters whose other case takes another number of bytes: U+0131 dotless i becomes I,
+// U+023F becomes U+2C7E at the start of each word, longer than its line leaves room for.
+TEST(NameList, ProperCaseThatChangesTheSizeOfANameKeepsTheLinesAfterIt)
+{
+    TestFolder folder;
+    folder.write("in.txt", "\xC4\xB1stanbul ali\r\n\xC8\xBF\t\xC8\xBF\t\xC8\xBF \xC8\xBF\r\nsmith john");
+    names list;
+    ASSERT_TRUE(list.loadfromfile(folder.path("in.txt")));
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(1)->lastname(), "Istanbul");
+    EXPECT_EQ(list.item(2)->lastname(), QString::fromUtf8("\u2C7E\t\u2C7E\t\u2C7E"));
+    EXPECT_EQ(list.item(2)->firstname(), QString::fromUtf8("\u2C7E"));
+    EXPECT_EQ(list.item(3)->fileformat(), "Smith John");
+    ASSERT_TRUE(list.savetofile(folder.path("out.txt")));
+    EXPECT_EQ(folder.read("out.txt"), "Istanbul Ali\r\n\xE2\xB1\xBE\t\xE2\xB1\xBE\t\xE2\xB1\xBE \xE2\xB1\xBE\r\nSmith John\r\n");
+}
+
+TEST(NameList, ARenamedRecordIsSavedInItsPlace)
+{
+    TestFolder folder;
+    folder.write("in.txt", "a one\r\nb two\r\nc three\r\n");
+    names list;
+    ASSERT_TRUE(list.loadfromfile(folder.path("in.txt")));
+    list.item(2)->setFirstname("NEW name");
+    list.item(3)->setLastname("m\xC3\xBCller");
+    list.remove(1);
+    ASSERT_TRUE(list.savetofile(folder.path("out.txt")));
+    EXPECT_EQ(folder.read("out.txt"), "B New Name\r\nM\xC3\xBCller Three\r\n");
+}
+
+TEST(NameList, ARecordHandedOutStaysThatRecordWhenOthersAreRemoved)
+{
+    TestFolder folder;
+    folder.write("in.txt", "A One\r\nB Two\r\nC Three\r\n");
+    names list;
+    ASSERT_TRUE(list.loadfromfile(folder.path("in.txt")));
+    const names::Record second = list.item(2);
+    list.remove(1);
+    EXPECT_EQ(second->fileformat(), "B Two");
+    list.remove(1);
+    EXPECT_EQ(second->fileformat(), "B Two");
+    EXPECT_EQ(list.item(1)->fileformat(), "C Three");
+}
+
+TEST(NameList, FindMatchesNamesThatAreNotAsciiExactly)
+{
+    TestFolder folder;
+    folder.write("in.txt", "M\xC3\xBCller J\xC3\xB8rn\r\nSmith Jo\xC3\r\n");
+    names list;
+    ASSERT_TRUE(list.loadfromfile(folder.path("in.txt")));
+    names::Record found;
+    ASSERT_TRUE(list.find("", QString::fromUtf8("M\u00FCller"), found));
+    EXPECT_EQ(found->firstname(), QString::fromUtf8("J\u00F8rn"));
+    EXPECT_FALSE(list.find("", QString::fromUtf8("m\u00FCller"), found));
+    // A byte that is not UTF-8 is read as U+DC00 + the byte.
+    ASSERT_TRUE(list.find(QString::fromUtf16(u"Jo\xDCC3"), "", found));
+    EXPECT_EQ(found->lastname(), "Smith");
+}
+
 TEST(NameList, GetnextWalksWithoutWrappingAround)
 {
     TestFolder folder;

@@ -133,6 +133,19 @@ TEST_F(VornWindow, FindComparesWholeNamesIgnoringCaseAndKeepsEarlierResults)
     EXPECT_EQ(window().results.itemNumber(3), 3);
 }
 
+// Lower case as each letter has it, not a folding of cases: the Kelvin sign is a k in
+// lower case, but a final sigma stays itself and so differs from a sigma.
+TEST_F(VornWindow, FindComparesLettersThatAreNotAsciiInLowerCase)
+{
+    loadNames("Kim Lee\r\nNikos \xCE\xA3\xCE\xBF\xCF\x86\xCE\xBF\xCF\x83\r\nSmith Jo\xC3\r\n");
+    search(window().findlname, QString::fromUtf8("\u212AIM"));
+    search(window().findfname, QString::fromUtf8("\u03C3\u03BF\u03C6\u03BF\u03C2"));
+    search(window().findfname, QString::fromUtf8("\u03A3\u039F\u03A6\u039F\u03A3"));
+    search(window().findfname, QString::fromUtf16(u"JO\xDCC3"));
+    EXPECT_EQ(results(), (QStringList{"Kim,Lee", QString::fromUtf8("Nikos,\u03A3\u03BF\u03C6\u03BF\u03C3"),
+                                      QString::fromUtf16(u"Smith,Jo\xDCC3")}));
+}
+
 TEST_F(VornWindow, DeleteRemovesTheRecordTheEntryShows)
 {
     loadNames("A One\r\nB Two\r\nC Three\r\n");
