@@ -1,19 +1,14 @@
 #include "names.h"
 
 #include "runtime/base/error.h"
-#include "runtime/files/descriptor.h"
 #include "runtime/files/encoding.h"
 #include "runtime/files/filesave.h"
 #include "runtime/files/textfile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <limits>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using runtime::Text;
 
@@ -154,37 +149,19 @@ private:
 
 namespace {
 
-// Appends the whole data file to `contents`; false when it cannot be read. It is read
-// as runtime::InputFile reads a file, which hands out lines only as texts: an ordinary
-// file only, refused at once when it is anything else (a pipe would block), and no
-// larger than its limit.
+// Appends the whole data file to `contents`; false when it cannot be read.
 bool appendDataFile(const Text& path, QByteArray& contents)
 {
-    constexpr qint64 largestFile = runtime::InputFile::largestFile;
-    const runtime::Descriptor file(::open(runtime::encodeText(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat status {};
-    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > largestFile)
+    try {
+        QByteArray bytes = runtime::InputFile(path).readAllBytes();
+        if (contents.isEmpty())
+            contents = std::move(bytes);
+        else
+            contents.append(bytes);
+        return true;
+    } catch (const runtime::RuntimeError&) {
         return false;
-    const qsizetype start = contents.size();
-    // The size is a hint: the file may grow or shrink while it is read.
-    contents.resize(start + status.st_size + 1);
-    qsizetype filled = 0;
-    for (;;) {
-        if (start + filled == contents.size())
-            contents.resize(start + std::min<qint64>(2 * filled, largestFile + 1));
-        const ssize_t got = ::read(file.get(), contents.data() + start + filled, contents.size() - start - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got == 0)
-            break;
-        if (got < 0 || filled + got > largestFile) {
-            contents.truncate(start);
-            return false;
-        }
-        filled += got;
     }
-    contents.truncate(start + filled);
-    return true;
 }
 
 bool sameBytes(QByteArrayView one, QByteArrayView other)

@@ -75,6 +75,14 @@ Text InputFile::readLine()
     return decodeText(nextLine());
 }
 
+QByteArray InputFile::readAllBytes()
+{
+    QByteArray rest = position_ == 0 ? std::move(contents_) : contents_.mid(position_);
+    contents_.clear();
+    position_ = 0;
+    return rest;
+}
+
 TextList InputFile::readLines()
 {
     const qsizetype rest = contents_.size() - position_;

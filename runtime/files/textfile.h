@@ -25,6 +25,8 @@ public:
     Text readLine();
     // Every line not read yet, kept compactly: a long file costs about its size once more.
     TextList readLines();
+    // Every byte not read yet, as the file holds them, handed over in one piece.
+    QByteArray readAllBytes();
 
 private:
     QByteArrayView nextLine();
