@@ -14,5 +14,11 @@ function(suite_add_control_library name)
     if(NOT SUITE_FUZZ)
         target_link_options(${name} PRIVATE -Wl,--no-undefined)
     endif()
-    install(TARGETS ${name} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+    # Installed in a folder of the suite's own, off the loader's search path: hosts load it
+    # by the path the catalogue gives. It finds the runtime one folder up. (A host loads it
+    # through /proc/self/fd with the runtime already loaded, so the search path serves
+    # those that read the installed file, such as ldd and dpkg-shlibdeps.)
+    set_target_properties(${name} PROPERTIES INSTALL_RPATH "$ORIGIN/..")
+    install(TARGETS ${name} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/desktop-suite
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 endfunction()
