@@ -134,7 +134,7 @@ using Bytes8 = std::uint64_t;
 
 constexpr Bytes8 eachByte(unsigned char byte)
 {
-    return 0x0101010101010101 * byte;
+    return Bytes8{0x0101010101010101} * byte;
 }
 
 // Whether one of the bytes, all ASCII, is below '!': the characters that end a word
