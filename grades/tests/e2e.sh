@@ -17,19 +17,24 @@ expect_clipboard_line() {
     e2e_fail "the clipboard holds \"$held\", not a line \"$wanted\""
 }
 
+# The accessible objects of the program's window with this title, one "<bus> <path>" a line.
+window_objects() {
+    local program=$1 title=$2 bus path
+    while read -r bus path; do
+        [[ $(e2e_atspi_name "$bus" "$path") == "$program" ]] || continue
+        while read -r bus path; do
+            [[ $(e2e_atspi_name "$bus" "$path") == "$title" ]] && e2e_atspi_objects "$bus" "$path"
+        done < <(e2e_atspi_children "$bus" "$path")
+    done < <(e2e_atspi_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
+}
+
 # Waits until the program's window with this title shows a control with exactly this text.
 expect_window_text() {
     local program=$1 title=$2 wanted=$3 attempt bus path
     for attempt in $(seq 25); do
         while read -r bus path; do
-            [[ $(e2e_atspi_name "$bus" "$path") == "$program" ]] || continue
-            while read -r bus path; do
-                [[ $(e2e_atspi_name "$bus" "$path") == "$title" ]] || continue
-                while read -r bus path; do
-                    [[ $(e2e_atspi_name "$bus" "$path") == "$wanted" ]] && return 0
-                done < <(e2e_atspi_objects "$bus" "$path")
-            done < <(e2e_atspi_children "$bus" "$path")
-        done < <(e2e_atspi_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
+            [[ $(e2e_atspi_name "$bus" "$path") == "$wanted" ]] && return 0
+        done < <(window_objects "$program" "$title")
         sleep 0.2
     done
     e2e_fail "the window \"$title\" of $program shows no \"$wanted\""
@@ -38,20 +43,15 @@ expect_window_text() {
 # Waits until the program's window with this title has a control of this role (a role as
 # the accessibility bus names it, "text" for a box) announced by exactly this name.
 expect_named_control() {
-    local program=$1 title=$2 role=$3 wanted=$4 attempt bus path seen=""
+    local program=$1 title=$2 role=$3 wanted=$4 attempt bus path name seen=""
     for attempt in $(seq 25); do
         seen=""
         while read -r bus path; do
-            [[ $(e2e_atspi_name "$bus" "$path") == "$program" ]] || continue
-            while read -r bus path; do
-                [[ $(e2e_atspi_name "$bus" "$path") == "$title" ]] || continue
-                while read -r bus path; do
-                    [[ $(e2e_atspi_role "$bus" "$path") == "$role" ]] || continue
-                    seen+=" \"$(e2e_atspi_name "$bus" "$path")\""
-                    [[ $(e2e_atspi_name "$bus" "$path") == "$wanted" ]] && return 0
-                done < <(e2e_atspi_objects "$bus" "$path")
-            done < <(e2e_atspi_children "$bus" "$path")
-        done < <(e2e_atspi_children org.a11y.atspi.Registry /org/a11y/atspi/accessible/root)
+            [[ $(e2e_atspi_role "$bus" "$path") == "$role" ]] || continue
+            name=$(e2e_atspi_name "$bus" "$path")
+            seen+=" \"$name\""
+            [[ $name == "$wanted" ]] && return 0
+        done < <(window_objects "$program" "$title")
         sleep 0.2
     done
     e2e_fail "the window \"$title\" of $program has no $role named \"$wanted\"; its ${role}s are named:$seen"
