@@ -1,0 +1,10 @@
+#include "tallyhost.h"
+
+#include "runtime/forms/program.h"
+
+int main(int argc, char** argv)
+{
+    runtime::Program program(argc, argv, "tallyhost");
+    TallyHost window;
+    return program.run(window);
+}
