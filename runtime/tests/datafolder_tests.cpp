@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -197,6 +198,41 @@ TEST_F(InstalledProgram, ASampleThatCannotBeCopiedIsNamedAndTheOthersAreCopied)
     EXPECT_EQ(folder.failure, "Cannot copy the sample " + unreadable + " into " + folder.path + ": Permission denied");
     EXPECT_EQ(user.read("data/desktop-suite/vornd/vorn.txt"), names);
     EXPECT_FALSE(user.exists("data/desktop-suite/vornd/pellix.txt"));
+}
+
+// The program itself, run from a copy: its executable's folder and file name settle the
+// folder that programFolder() reports.
+QString runProbe(const QString& copy, const QString& dataHome)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", dataHome);
+    environment.insert("LD_LIBRARY_PATH", RUNTIME_LIBRARY_FOLDER);
+    process.setProcessEnvironment(environment);
+    process.start(copy, {});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+TEST(DataFolderOfAProgram, CopyInAWritableFolderReportsThatFolder)
+{
+    TestFolder own, user;
+    ASSERT_TRUE(QFile::copy(DATAFOLDER_PROBE, own.path("datafolder_probe")));
+    EXPECT_EQ(runProbe(own.path("datafolder_probe"), user.path("data")), own.path() + "\n");
+    EXPECT_FALSE(user.exists("data"));
+}
+
+TEST(DataFolderOfAProgram, InstalledReportsTheUsersFolderForItWithItsSamples)
+{
+    SKIP_UNLESS_PERMISSIONS_HOLD();
+    TestFolder tree, user;
+    ASSERT_TRUE(QDir().mkpath(tree.path("usr/bin")));
+    ASSERT_TRUE(QFile::copy(DATAFOLDER_PROBE, tree.path("usr/bin/datafolder_probe")));
+    tree.write(QDir::cleanPath(tree.path("usr/bin/" SUITE_SAMPLES_FROM_PROGRAMS "/datafolder_probe/vorn.txt")), names);
+    const FolderMode lockedBin(tree.path("usr/bin"), 0555);
+    EXPECT_EQ(runProbe(tree.path("usr/bin/datafolder_probe"), user.path("data")), user.path("data/desktop-suite/datafolder_probe") + "\n");
+    EXPECT_EQ(user.read("data/desktop-suite/datafolder_probe/vorn.txt"), names);
 }
 
 TEST(DataFolderFailure, IsShownInAMessageBoxAndAReadyFolderShowsNone)
