@@ -67,7 +67,11 @@ Text copySamples(const Text& samples, const Text& folder)
 
 DataFolder DataFolder::settle(const Text& executableFolder, const Text& programName)
 {
-    if (userCanWrite(executableFolder))
+    // Installed beside the programs as share/ lies beside bin/, wherever the tree was put.
+    // A build or a copy of a program has no such folder beside it.
+    const Text installedSamples = QDir::cleanPath(executableFolder + QStringLiteral("/" SUITE_SAMPLES_FROM_PROGRAMS));
+    const bool installed = QFileInfo(installedSamples).isDir();
+    if (!installed && userCanWrite(executableFolder))
         return {executableFolder, {}};
 
     const Text dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -77,10 +81,7 @@ DataFolder DataFolder::settle(const Text& executableFolder, const Text& programN
         return {folder, QStringLiteral("Cannot make the folder %1 for this program's files: %2").arg(folder, reason)};
     if (!made)
         return {folder, {}};
-    // Installed beside the programs as share/ lies beside bin/, wherever the tree was put.
-    const Text samples =
-        QDir::cleanPath(executableFolder + QStringLiteral("/" SUITE_SAMPLES_FROM_PROGRAMS "/") + programName);
-    return {folder, copySamples(samples, folder)};
+    return {folder, copySamples(installedSamples + '/' + programName, folder)};
 }
 
 void DataFolder::reportFailure() const

@@ -124,6 +124,18 @@ TEST_F(InstalledProgram, GetsAFolderOfTheUsersOwnWithItsSamples)
     EXPECT_EQ(filesInBin(), QStringList());
 }
 
+// Installed under a prefix of the user's own (~/.local), or run by root.
+TEST_F(InstalledProgram, InAnInstalledTreeTheUserCanWriteGetsAFolderOfTheUsersOwnAllTheSame)
+{
+    const EnvironmentVariable dataHome("XDG_DATA_HOME", user.path("data"));
+    const FolderMode writableBin(bin(), 0700);
+    const DataFolder folder = DataFolder::settle(bin(), "vornd");
+    EXPECT_EQ(folder.path, user.path("data/desktop-suite/vornd"));
+    EXPECT_EQ(folder.failure, "");
+    EXPECT_EQ(user.read("data/desktop-suite/vornd/vorn.txt"), names);
+    EXPECT_EQ(filesInBin(), QStringList());
+}
+
 TEST_F(InstalledProgram, WithoutXdgDataHomeTheFolderLiesInTheHomeFolder)
 {
     SKIP_UNLESS_PERMISSIONS_HOLD();
