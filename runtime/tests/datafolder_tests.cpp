@@ -99,15 +99,6 @@ protected:
     std::optional<FolderMode> lockedBin;
 };
 
-TEST_F(InstalledProgram, ProgramInAFolderTheUserCanWriteKeepsItsFilesBesideItself)
-{
-    const EnvironmentVariable dataHome("XDG_DATA_HOME", user.path("data"));
-    const DataFolder folder = DataFolder::settle(tree.path(), "vornd");
-    EXPECT_EQ(folder.path, tree.path());
-    EXPECT_EQ(folder.failure, "");
-    EXPECT_FALSE(user.exists("data"));
-}
-
 TEST_F(InstalledProgram, GetsAFolderOfTheUsersOwnWithItsSamples)
 {
     SKIP_UNLESS_PERMISSIONS_HOLD();
@@ -161,16 +152,6 @@ TEST_F(InstalledProgram, AFolderTheUserHasAlreadyIsLeftAsItIs)
     EXPECT_FALSE(user.exists("data/desktop-suite/vornd/pellix.txt"));
 }
 
-TEST_F(InstalledProgram, AProgramWithoutSamplesGetsAnEmptyFolder)
-{
-    SKIP_UNLESS_PERMISSIONS_HOLD();
-    const EnvironmentVariable dataHome("XDG_DATA_HOME", user.path("data"));
-    const DataFolder folder = DataFolder::settle(bin(), "brakka");
-    EXPECT_EQ(folder.failure, "");
-    EXPECT_EQ(QDir(folder.path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-    EXPECT_EQ(modeOf(folder.path), 0700u);
-}
-
 TEST_F(InstalledProgram, AFolderThatCannotBeMadeIsNamedWithTheReason)
 {
     SKIP_UNLESS_PERMISSIONS_HOLD();
@@ -210,6 +191,21 @@ TEST_F(InstalledProgram, ASampleThatCannotBeCopiedIsNamedAndTheOthersAreCopied)
     EXPECT_EQ(folder.failure, "Cannot copy the sample " + unreadable + " into " + folder.path + ": Permission denied");
     EXPECT_EQ(user.read("data/desktop-suite/vornd/vorn.txt"), names);
     EXPECT_FALSE(user.exists("data/desktop-suite/vornd/pellix.txt"));
+}
+
+// A copy of a program in a folder the user cannot write, with no samples beside it.
+TEST(DataFolderOfACopy, InAFolderTheUserCannotWriteIsAnEmptyFolderOfTheUsersOwn)
+{
+    SKIP_UNLESS_PERMISSIONS_HOLD();
+    TestFolder copy, user;
+    ASSERT_TRUE(QDir().mkpath(copy.path("programs")));
+    const FolderMode locked(copy.path("programs"), 0555);
+    const EnvironmentVariable dataHome("XDG_DATA_HOME", user.path("data"));
+    const DataFolder folder = DataFolder::settle(copy.path("programs"), "vornd");
+    EXPECT_EQ(folder.path, user.path("data/desktop-suite/vornd"));
+    EXPECT_EQ(folder.failure, "");
+    EXPECT_EQ(QDir(folder.path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(modeOf(folder.path), 0700u);
 }
 
 // The program itself, run from a copy: its executable's folder and file name settle the
