@@ -2,18 +2,21 @@
 
 #include "runtime/base/error.h"
 #include "runtime/files/encoding.h"
+#include "runtime/forms/datafolder.h"
 #include "runtime/forms/designfont.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/programend.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace runtime {
@@ -70,7 +73,17 @@ void end()
 
 Text programFolder()
 {
-    return programFolderInstead.isEmpty() ? QCoreApplication::applicationDirPath() : programFolderInstead;
+    if (!programFolderInstead.isEmpty())
+        return programFolderInstead;
+    // Settled on first use, once for the run. The folder is kept before the failure is
+    // shown, so a handler that asks again while the box is up gets it without a second box.
+    static std::optional<DataFolder> settled;
+    if (!settled) {
+        settled = DataFolder::settle(QCoreApplication::applicationDirPath(),
+                                     QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+        settled->reportFailure();
+    }
+    return settled->path;
 }
 
 void setProgramFolder(const Text& folder)

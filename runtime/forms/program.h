@@ -30,7 +30,9 @@ private:
 // Ends the program at once: every window goes, no other handler runs, nothing is asked.
 [[noreturn]] void end();
 
-// The program's own folder, without a trailing separator: the executable's, unless
+// The folder of the program's data files, without a trailing separator: the
+// executable's when the user can write there, else the user's own folder for the
+// program (DataFolder tells which, and makes it on first use), unless
 // setProgramFolder() named another.
 Text programFolder();
 // Makes programFolder() report `folder`, for a harness that runs the program's windows
