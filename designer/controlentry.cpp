@@ -14,7 +14,7 @@ constexpr QSize standInSize(100, 30);
 }  // namespace
 
 ControlEntry::ControlEntry(const runtime::components::ClassInfo& type, QObject* parent)
-    : QObject(parent), type_(type), className_(designerClassName(type.identifier)),
+    : QObject(parent), type_(type), className_(designerClassName(type.identifier)), classType_(className_.toLatin1()),
       icon_(runtime::components::toolboxIcon(type.picture))
 {
 }
@@ -33,7 +33,7 @@ QString ControlEntry::includeFile() const
 QWidget* ControlEntry::createWidget(QWidget* parent)
 {
     try {
-        return new runtime::components::ControlWidget(type_.identifier, parent);
+        return new NamedControlWidget(classType_, type_.identifier, parent);
     } catch (const runtime::RuntimeError& error) {
         report(error.text());
         auto* standIn = new QWidget(parent);

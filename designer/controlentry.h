@@ -1,5 +1,6 @@
 #pragma once
 
+#include "namedcontrol.h"
 #include "runtime/components/catalogue.h"
 
 #include <QDesignerCustomWidgetInterface>
@@ -35,6 +36,7 @@ private:
 
     runtime::components::ClassInfo type_;
     QString className_;
+    ControlClassType classType_;
     QIcon icon_;
     bool initialized_ = false;
     mutable std::optional<QSize> designSize_;

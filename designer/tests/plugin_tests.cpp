@@ -64,6 +64,7 @@ TEST_F(DesignerPlugin, OffersEveryRegisteredControlFromTheCatalogueAlone)
     EXPECT_EQ(phone.toolTip(), "TXM417 Tesk Phone Control");
     EXPECT_EQ(phone.whatsThis(), "TXM417 Tesk Phone Control");
 
+    EXPECT_EQ(phone.icon().availableSizes().value(0), QSize(16, 15)) << "a designer shows no icon without a size";
     // Each picture pixel a square of whole pixels, in the standard colours.
     EXPECT_EQ(pixelOf(phone.icon(), {32, 30}, {0, 0}), qRgb(0xFF, 0x00, 0xFF)) << "d: the surface";
     EXPECT_EQ(pixelOf(phone.icon(), {32, 30}, {5, 13}), qRgb(0xFF, 0xFF, 0xFF)) << "f: the first box";
@@ -101,6 +102,12 @@ TEST_F(DesignerPlugin, MakesTheRealControlAtItsDesignSize)
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->parent(), &form);
     EXPECT_EQ(control->instance().classIdentifier(), "tesk.phonectrl");
+    // A designer asks that the widget be of the class it names.
+    EXPECT_STREQ(control->metaObject()->className(), "tesk_phonectrl");
+    EXPECT_TRUE(control->inherits("tesk_phonectrl"));
+    EXPECT_TRUE(control->inherits("QWidget"));
+    EXPECT_EQ(control->metaObject()->propertyCount(), QWidget::staticMetaObject.propertyCount());
+    EXPECT_EQ(control->property("geometry").toRect(), QRect(0, 0, 269, 63)) << "its properties are its widget's";
     EXPECT_EQ(control->size(), QSize(269, 63));
     EXPECT_EQ(control->sizeHint(), QSize(269, 63));
 

@@ -21,6 +21,9 @@ constexpr std::array<QRgb, 16> standardColours = {
     qRgb(0xFF, 0x00, 0x00), qRgb(0xFF, 0x00, 0xFF), qRgb(0xFF, 0xFF, 0x00), qRgb(0xFF, 0xFF, 0xFF),
 };
 
+// The sizes the icon names as its own, though it draws at any.
+constexpr int largestListedScale = 4;
+
 // Draws the picture at the largest whole multiple of its size that fits, centred.
 class ToolboxIconEngine : public QIconEngine {
 public:
@@ -51,6 +54,15 @@ public:
     {
         const int scale = std::max(1, std::min(size.width() / pictureWidth, size.height() / pictureHeight));
         return QSize(pictureWidth * scale, pictureHeight * scale).boundedTo(size);
+    }
+
+    // Form designers show no icon that offers no size.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int scale = 1; scale <= largestListedScale; ++scale)
+            sizes.append(QSize(pictureWidth * scale, pictureHeight * scale));
+        return sizes;
     }
 
     QIconEngine* clone() const override { return new ToolboxIconEngine(image_); }

@@ -14,7 +14,8 @@ QImage toolboxImage(const QStringList& picture);
 
 // The picture as an icon of any size: each of its pixels becomes a square of whole
 // pixels, as large as the size allows, so that it is never blurred; the rest stays
-// transparent. The null icon for a picture that toolboxImage refuses.
+// transparent. It lists the picture's size and its multiples up to four times as its
+// sizes. The null icon for a picture that toolboxImage refuses.
 QIcon toolboxIcon(const QStringList& picture);
 
 }  // namespace runtime::components

@@ -33,6 +33,7 @@ TEST(ToolboxPicture, EachDigitIsOneOfTheSixteenStandardColours)
 
 TEST(ToolboxPicture, TheIconScalesByWholePixelsAndCentresThePicture)
 {
+    EXPECT_EQ(toolboxIcon(everyColour()).availableSizes(), (QList<QSize>{{16, 15}, {32, 30}, {48, 45}, {64, 60}}));
     const QImage icon = toolboxIcon(everyColour()).pixmap(40, 40).toImage();
     ASSERT_EQ(icon.size(), QSize(40, 40));
     // Twice the size, 32 x 30, four pixels in from the left and five down from the top.
