@@ -6,6 +6,7 @@
 #include "nodupelist/ulistctrlmembers.h"
 #include "phonecontrol/phonectrlmembers.h"
 #include "runtime/components/controlwidget.h"
+#include "runtime/testing/testing.h"
 
 #include <QApplication>
 #include <QFile>
@@ -85,6 +86,22 @@ TEST_F(LoadedForm, ThePhoneControlFormatsTheDigitsTyped)
         QTest::keyClick(QApplication::focusWidget(), digit);
     EXPECT_EQ(call(phone->instance(), phonectrlmember::stdformat), Variant(QStringLiteral("(312) 447-1234")));
     EXPECT_EQ(call(phone->instance(), phonectrlmember::trendformat), Variant(QStringLiteral("312.447.1234")));
+}
+
+TEST_F(LoadedForm, TheControlsMessagesCarryTheProgramsName)
+{
+    ControlWidget* phone = control("phone");
+    ASSERT_NE(phone, nullptr);
+    QApplication::setApplicationDisplayName("Contact book");
+    runtime::testing::ScriptedMessages messages;
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    phone->setFocus();
+    for (const char digit : QByteArrayLiteral("312555"))
+        QTest::keyClick(QApplication::focusWidget(), digit);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, "Exchange can not be 555");
+    EXPECT_EQ(messages.shown()[0].title, "Contact book");
 }
 
 TEST_F(LoadedForm, TheUniqueListRefusesADuplicate)
