@@ -58,7 +58,6 @@ QString ControlEntry::domXml() const
         .arg(size.height());
 }
 
-// The type information does not hold it: it takes one control, made once and let go.
 QSize ControlEntry::designSize() const
 {
     if (!designSize_) {

@@ -10,8 +10,8 @@
 
 // One registered control class in the form designer's widget box: its toolbox picture as
 // icon, its library's description as tool tip, made by class identifier through the
-// runtime. The widget box learns all of it from the catalogue's type information; only a
-// new form's first control of the class (its design size) loads the library.
+// runtime. All of it comes from the catalogue's type information but the design size,
+// which domXml() gives a new form's control: that takes one control, made once.
 class ControlEntry : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
     Q_INTERFACES(QDesignerCustomWidgetInterface)
