@@ -1,9 +1,9 @@
 #include "controlentry.h"
 
 #include "classname.h"
+#include "namedcontrolwidget.h"
 #include "report.h"
 #include "runtime/base/error.h"
-#include "runtime/components/controlwidget.h"
 #include "runtime/components/toolboxicon.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "namedcontrol.h"
+#include "controlclasstype.h"
 #include "runtime/components/catalogue.h"
 
 #include <QDesignerCustomWidgetInterface>

@@ -1,4 +1,6 @@
-#include "namedcontrol.h"
+#include "controlclasstype.h"
+
+#include "runtime/components/controlwidget.h"
 
 #include <cstring>
 
@@ -34,17 +36,4 @@ ControlClassType::ControlClassType(const QByteArray& className)
     strings_[0] = 2 * sizeof(uint);
     strings_[1] = static_cast<uint>(className.size());
     std::memcpy(strings_.data() + 2, className.constData(), static_cast<std::size_t>(className.size()) + 1);
-}
-
-NamedControlWidget::NamedControlWidget(const ControlClassType& type, const runtime::Text& classIdentifier,
-                                       QWidget* parent)
-    : ControlWidget(classIdentifier, parent), type_(type)
-{
-}
-
-void* NamedControlWidget::qt_metacast(const char* className)
-{
-    if (className && std::strcmp(className, type_.metaObject()->className()) == 0)
-        return this;
-    return ControlWidget::qt_metacast(className);
 }
