@@ -116,6 +116,10 @@ TEST_F(DesignerPlugin, MakesTheRealControlAtItsDesignSize)
     control->resize(300, 80);
     EXPECT_EQ(control->instance().control()->width(), 4500.0f);
     EXPECT_EQ(control->instance().control()->height(), 1200.0f);
+    // Narrower than it allows, it takes its minimum width of 4000 twips, and so does the widget.
+    control->resize(100, 80);
+    EXPECT_EQ(control->instance().control()->width(), 4000.0f);
+    EXPECT_EQ(control->size(), QSize(267, 80));
 }
 
 TEST_F(DesignerPlugin, AControlWhoseLibraryIsRefusedIsLeftOutToldOnceAndNeverLoaded)
