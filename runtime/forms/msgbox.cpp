@@ -72,11 +72,19 @@ public:
 DialogPresenter dialogPresenter;
 MessagePresenter* currentPresenter = &dialogPresenter;
 
+// A control hosted by a program of another kind, which has no Program, shows its
+// messages under that program's name.
+Text defaultTitle()
+{
+    const Text title = Program::title();
+    return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+}
+
 }  // namespace
 
 MsgBoxResult msgBox(const Text& text, MsgBoxStyle style, const Text& title)
 {
-    return currentPresenter->present({text, style, title.isEmpty() ? Program::title() : title});
+    return currentPresenter->present({text, style, title.isEmpty() ? defaultTitle() : title});
 }
 
 void setMessagePresenter(MessagePresenter* presenter)

@@ -1,0 +1,72 @@
+#include "controlentry.h"
+
+#include "classname.h"
+#include "namedcontrolwidget.h"
+#include "report.h"
+#include "runtime/base/error.h"
+#include "runtime/components/toolboxicon.h"
+
+namespace {
+
+// Where a control cannot be made after all, a form still gets a widget in its place.
+constexpr QSize standInSize(100, 30);
+
+}  // namespace
+
+ControlEntry::ControlEntry(const runtime::components::ClassInfo& type, QObject* parent)
+    : QObject(parent), type_(type), className_(designerClassName(type.identifier)), classType_(className_.toLatin1()),
+      icon_(runtime::components::toolboxIcon(type.picture))
+{
+}
+
+QString ControlEntry::group() const
+{
+    return QStringLiteral("Desktop Suite");
+}
+
+// The widget class that makes every control by its class identifier.
+QString ControlEntry::includeFile() const
+{
+    return QStringLiteral("runtime/components/controlwidget.h");
+}
+
+QWidget* ControlEntry::createWidget(QWidget* parent)
+{
+    try {
+        return new NamedControlWidget(classType_, type_.identifier, parent);
+    } catch (const runtime::RuntimeError& error) {
+        report(error.text());
+        auto* standIn = new QWidget(parent);
+        standIn->resize(standInSize);
+        return standIn;
+    }
+}
+
+// A new form's control takes the extent its design gave it.
+QString ControlEntry::domXml() const
+{
+    const QSize size = designSize();
+    return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
+                          " <widget class=\"%2\" name=\"%3\">\n"
+                          "  <property name=\"geometry\">\n"
+                          "   <rect><x>0</x><y>0</y><width>%4</width><height>%5</height></rect>\n"
+                          "  </property>\n"
+                          " </widget>\n"
+                          "</ui>\n")
+        .arg(type_.identifier, className_, type_.name)
+        .arg(size.width())
+        .arg(size.height());
+}
+
+QSize ControlEntry::designSize() const
+{
+    if (!designSize_) {
+        try {
+            designSize_ = runtime::components::ControlWidget(type_.identifier).sizeHint();
+        } catch (const runtime::RuntimeError& error) {
+            report(error.text());
+            designSize_ = standInSize;
+        }
+    }
+    return *designSize_;
+}
