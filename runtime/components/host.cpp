@@ -101,7 +101,7 @@ FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePla
         CheckedLibrary library = checkLibrary(entry.library, classIdentifier);
         if (!library.refusal.isEmpty()) {
             refusals.append(library.refusal);
-            placedRefusals.append(QStringLiteral("The entry in %1 is refused: %2").arg(placeName(place), library.refusal));
+            placedRefusals.append(QStringLiteral("the entry in %1 is refused: %2").arg(placeName(place), library.refusal));
             continue;
         }
         return {std::move(entry), place, std::move(library), placedRefusals};
@@ -188,7 +188,7 @@ std::shared_ptr<Instance> createInstance(const Text& classIdentifier)
     try {
         FoundClass found = findClass(classIdentifier);
         for (const Text& refusal : found.passedOver)
-            reportOnce(QStringLiteral("%1 (the control %2 comes from %3 instead)").arg(refusal, classIdentifier, placeName(found.place)));
+            reportOnce(QStringLiteral("%1: %2; it comes from %3 instead").arg(classIdentifier, refusal, placeName(found.place)));
         entry = found.entry;
         library = LoadedLibrary::load(std::move(found.library));
     } catch (const RuntimeError& error) {

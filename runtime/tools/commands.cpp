@@ -113,6 +113,10 @@ QStringList librariesIn(const Text& folder)
 bool callEntryPoint(const Text& path, bool registering, const Output& output)
 {
     try {
+        if (const Text staging = stagingFolder();
+            !staging.isEmpty() && !QFileInfo(path).canonicalFilePath().startsWith(staging + u'/'))
+            throw RuntimeError(RuntimeError::PathFileAccessError,
+                               QStringLiteral("it is not in the staging folder %1").arg(staging));
         const std::shared_ptr<components::LoadedLibrary> library = components::LoadedLibrary::load(path);
         const auto before = registrations();
         const int status = registering ? library->registerServer() : library->unregisterServer();
