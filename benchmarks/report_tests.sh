@@ -44,6 +44,8 @@ program                      instructions  / minimal  / captioned
 minimal_window                  200000000       1.00            -
 minimal_captioned_window        250000000       1.25         1.00
 vornd                           275000000       1.37         1.10
+tesktest                        300000000       1.50         1.20
+tesktest-installed              303000000       1.51         1.21
 TEXT
 
 table=$("$report" --table "$results")
@@ -62,4 +64,5 @@ expect '| vornd: start-up to window shown, instructions | 275.0 M = 1.100 × yar
 expect '| vornd: start-up to window shown, peak memory | 50.0 MB = 1.250 × yardstick | `minimal_captioned_window`: 40.0 MB | ≤ 1.05 × yardstick | no |'
 expect '| grades: start-up to window shown, time | not measured | `minimal_captioned_window`: 100 ms | ≤ 1.05 × yardstick | — |'
 expect '| tesktest installed, control from the system catalogue: start-up to window shown, time | 126 ms = 1.050 × yardstick | the build'"'"'s `tesktest`: 120 ms | ≤ 1.1 × yardstick | yes |'
+expect '| tesktest installed, control from the system catalogue: start-up to window shown, instructions | 303.0 M = 1.010 × yardstick | the build'"'"'s `tesktest`: 300.0 M | ≤ 1.1 × yardstick | yes |'
 echo "report's table: all rows as expected"
