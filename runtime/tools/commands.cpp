@@ -128,8 +128,9 @@ bool callEntryPoint(const Text& path, bool registering, const Output& output)
             const Text canonical = QFileInfo(path).canonicalFilePath();
             recordInstalledPath(canonical);
             reportRegistered(recordedPath(canonical), output);
-        } else
+        } else {
             reportRemoved(before, registrations(), output);
+        }
         return true;
     } catch (const RuntimeError& error) {
         output.error(QStringLiteral("Cannot %1 %2: %3")
@@ -274,7 +275,7 @@ CatalogueEntry describedEntry(const Text& classIdentifier)
 {
     try {
         return components::findClass(classIdentifier).entry;
-    } catch (const RuntimeError& refused) {
+    } catch (const RuntimeError&) {
         for (const CataloguePlace& place : Catalogue::searchOrder()) {
             try {
                 const Catalogue catalogue = Catalogue::read(place.path);
