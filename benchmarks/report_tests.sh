@@ -32,7 +32,11 @@ cat >"$results/startup.json" <<'JSON'
  {"run_name": "startup/minimal_captioned_window/iterations:1/repeats:15/manual_time", "run_type": "aggregate",
   "aggregate_name": "median", "real_time": 100.0, "time_unit": "ms", "peak_kB": 40960},
  {"run_name": "startup/vornd/iterations:1/repeats:15/manual_time", "run_type": "aggregate",
-  "aggregate_name": "median", "real_time": 104.0, "time_unit": "ms", "peak_kB": 51200}
+  "aggregate_name": "median", "real_time": 104.0, "time_unit": "ms", "peak_kB": 51200},
+ {"run_name": "startup/tesktest/iterations:1/repeats:15/manual_time", "run_type": "aggregate",
+  "aggregate_name": "median", "real_time": 120.0, "time_unit": "ms", "peak_kB": 51200},
+ {"run_name": "startup/tesktest-installed/iterations:1/repeats:15/manual_time", "run_type": "aggregate",
+  "aggregate_name": "median", "real_time": 126.0, "time_unit": "ms", "peak_kB": 51200}
 ]}
 JSON
 cat >"$results/startup-instructions.txt" <<'TEXT'
@@ -40,6 +44,8 @@ program                      instructions  / minimal  / captioned
 minimal_window                  200000000       1.00            -
 minimal_captioned_window        250000000       1.25         1.00
 vornd                           275000000       1.37         1.10
+tesktest                        300000000       1.50         1.20
+tesktest-installed              303000000       1.51         1.21
 TEXT
 
 table=$("$report" --table "$results")
@@ -57,4 +63,6 @@ expect '| vornd: start-up to window shown, time | 104 ms = 1.040 × yardstick | 
 expect '| vornd: start-up to window shown, instructions | 275.0 M = 1.100 × yardstick | `minimal_captioned_window`: 250.0 M | ≤ 1.05 × yardstick | no |'
 expect '| vornd: start-up to window shown, peak memory | 50.0 MB = 1.250 × yardstick | `minimal_captioned_window`: 40.0 MB | ≤ 1.05 × yardstick | no |'
 expect '| grades: start-up to window shown, time | not measured | `minimal_captioned_window`: 100 ms | ≤ 1.05 × yardstick | — |'
+expect '| tesktest installed, control from the system catalogue: start-up to window shown, time | 126 ms = 1.050 × yardstick | the build'"'"'s `tesktest`: 120 ms | ≤ 1.1 × yardstick | yes |'
+expect '| tesktest installed, control from the system catalogue: start-up to window shown, instructions | 303.0 M = 1.010 × yardstick | the build'"'"'s `tesktest`: 300.0 M | ≤ 1.1 × yardstick | yes |'
 echo "report's table: all rows as expected"

@@ -1,11 +1,13 @@
 // Whole-process start-up: the time from starting a program to its first window being
 // mapped on the X display, and the peak memory of the process at that moment.
 //
-//   startup_benchmark <program> [<program>...] [--benchmark_repetitions=N ...]
+//   startup_benchmark [NAME=VALUE...] <program> [[NAME=VALUE...] <program>...] [--benchmark_repetitions=N ...]
 //
 // Every program is started the same way from the same run, so each one's figure is
 // comparable with the first one given (the minimal Qt window program): the summary at
-// the end gives medians and their ratios to it.
+// the end gives medians and their ratios to it. Settings before a program, as env(1)
+// takes them, are added to that program's environment alone (an installed program run
+// as a user with no data of their own, beside programs that share the run's).
 #include <benchmark/benchmark.h>
 #include <xcb/xcb.h>
 
@@ -22,6 +24,11 @@
 #include <vector>
 
 namespace {
+
+struct Program {
+    std::string path;
+    std::vector<std::string> environment;  // NAME=VALUE
+};
 
 struct Sample {
     double seconds = 0;
@@ -41,7 +48,7 @@ long peakMemoryOf(pid_t pid)
 }
 
 // Starts the program and waits for the first top-level window to be mapped.
-Sample startOnce(const std::string& program)
+Sample startOnce(const Program& program)
 {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
@@ -56,7 +63,9 @@ Sample startOnce(const std::string& program)
     const auto started = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        for (const std::string& setting : program.environment)
+            putenv(const_cast<char*>(setting.c_str()));
+        execl(program.path.c_str(), program.path.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     Sample sample;
@@ -75,13 +84,13 @@ Sample startOnce(const std::string& program)
     return sample;
 }
 
-void startUp(benchmark::State& state, const std::string& program)
+void startUp(benchmark::State& state, const Program& program)
 {
     for (auto _ : state) {
         const Sample sample = startOnce(program);
         state.SetIterationTime(sample.seconds);
         state.counters["peak_kB"] = static_cast<double>(sample.peakKilobytes);
-        samples[program].push_back(sample);
+        samples[program.path].push_back(sample);
     }
 }
 
@@ -92,25 +101,25 @@ Value median(std::vector<Value> values)
     return values[values.size() / 2];
 }
 
-void printSummary(const std::vector<std::string>& programs)
+void printSummary(const std::vector<Program>& programs)
 {
     std::vector<double> times;
     std::vector<long> peaks;
-    for (const Sample& sample : samples[programs.front()]) {
+    for (const Sample& sample : samples[programs.front().path]) {
         times.push_back(sample.seconds);
         peaks.push_back(sample.peakKilobytes);
     }
     const double baseTime = median(times);
     const double basePeak = static_cast<double>(median(peaks));
     std::printf("\n%-40s %12s %8s %12s %8s\n", "program", "median ms", "ratio", "peak kB", "ratio");
-    for (const std::string& program : programs) {
+    for (const Program& program : programs) {
         times.clear();
         peaks.clear();
-        for (const Sample& sample : samples[program]) {
+        for (const Sample& sample : samples[program.path]) {
             times.push_back(sample.seconds);
             peaks.push_back(sample.peakKilobytes);
         }
-        const std::string name = program.substr(program.find_last_of('/') + 1);
+        const std::string name = program.path.substr(program.path.find_last_of('/') + 1);
         std::printf("%-40s %12.1f %8.2f %12ld %8.2f\n", name.c_str(), median(times) * 1000, median(times) / baseTime,
                     median(peaks), median(peaks) / basePeak);
     }
@@ -121,13 +130,24 @@ void printSummary(const std::vector<std::string>& programs)
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    std::vector<std::string> programs(argv + 1, argv + argc);
-    if (programs.empty()) {
-        std::fprintf(stderr, "usage: startup_benchmark <minimal program> <program>... [benchmark flags]\n");
+    std::vector<Program> programs;
+    std::vector<std::string> settings;
+    for (int index = 1; index < argc; ++index) {
+        const std::string argument = argv[index];
+        if (argument.find('=') != std::string::npos && argument.front() != '/') {
+            settings.push_back(argument);
+        } else {
+            programs.push_back({argument, settings});
+            settings.clear();
+        }
+    }
+    if (programs.empty() || !settings.empty()) {
+        std::fprintf(stderr, "usage: startup_benchmark [NAME=VALUE...] <minimal program> [[NAME=VALUE...] <program>...] "
+                             "[benchmark flags]\n");
         return 2;
     }
-    for (const std::string& program : programs) {
-        const std::string name = "startup/" + program.substr(program.find_last_of('/') + 1);
+    for (const Program& program : programs) {
+        const std::string name = "startup/" + program.path.substr(program.path.find_last_of('/') + 1);
         benchmark::RegisterBenchmark(name.c_str(), startUp, program)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)

@@ -22,8 +22,9 @@ book (grades), a phone control test window (tesktest), a lunch order
 calculator (brakka), a data file chooser (quenta) and a text file list
 viewer (pellix). They share one runtime library of forms, controls,
 message boxes and files. Two control libraries, a phone entry control and
-a unique list control, are loaded at run time through a per-user
-catalogue; the controls tool registers them and tries them out.")
+a unique list control, are loaded at run time through the catalogue
+installed with them, or a user's own; the controls tool registers them
+and tries them out.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SUITE_HOMEPAGE})

@@ -46,12 +46,57 @@ void refuseALink(const Text& path)
         raiseCatalogueError(path, QStringLiteral("it is a symbolic link, not a file of its own"));
 }
 
+Text& systemRegistrationPath()
+{
+    static Text path;
+    return path;
+}
+
+// A system catalogue is read by every user, and so is the folder it lies in.
+bool isForEveryone(const Text& path)
+{
+    return !systemRegistrationPath().isEmpty() && path == systemRegistrationPath();
+}
+
 }  // namespace
 
-Text Catalogue::defaultPath()
+Text Catalogue::userPath()
 {
     const Text dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return dataFolder + QStringLiteral("/suite-runtime/controls.json");
+}
+
+QStringList Catalogue::systemPaths()
+{
+    QString folders = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (folders.isEmpty())
+        folders = QStringLiteral("/usr/local/share:/usr/share");
+    QStringList paths;
+    for (const QString& folder : folders.split(u':', Qt::SkipEmptyParts)) {
+        // A relative entry would name a different file from each working folder.
+        if (QDir::isAbsolutePath(folder))
+            paths.append(QDir::cleanPath(folder) + QStringLiteral("/desktop-suite/controls.json"));
+    }
+    paths.removeDuplicates();
+    return paths;
+}
+
+std::vector<CataloguePlace> Catalogue::searchOrder()
+{
+    std::vector<CataloguePlace> places{{userPath(), CatalogueScope::User}};
+    for (const Text& path : systemPaths())
+        places.push_back({path, CatalogueScope::System});
+    return places;
+}
+
+Text Catalogue::defaultPath()
+{
+    return systemRegistrationPath().isEmpty() ? userPath() : systemRegistrationPath();
+}
+
+void Catalogue::registerIntoSystemCatalogue(const Text& path)
+{
+    systemRegistrationPath() = path;
 }
 
 Catalogue Catalogue::read(const Text& path)
@@ -106,7 +151,10 @@ void Catalogue::update(const std::function<void(Catalogue&)>& change, const Text
     if (!QFileInfo::exists(folder)) {
         if (!QDir().mkpath(folder))
             raiseCatalogueError(path, QStringLiteral("its folder %1 cannot be made").arg(folder));
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        if (isForEveryone(path))
+            permissions |= QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QFile::setPermissions(folder, permissions);
     }
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(10000))
@@ -176,8 +224,11 @@ void Catalogue::write(const Text& path) const
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     refuseALink(path);
     // Never written in place: a device or a file that can't be replaced is refused.
-    if (const FileFailure failure = saveFile(path, bytes, {.newFileMode = 0600, .mayWriteInPlace = false}))
+    if (const FileFailure failure = saveFile(path, bytes, {.newFileMode = isForEveryone(path) ? 0644u : 0600u, .mayWriteInPlace = false}))
         raiseCatalogueError(path, QStringLiteral("it could not be written (%1); it is as it was").arg(failure.reason));
+    // Whatever the umask of the one who installs it, every user must be able to read it.
+    if (isForEveryone(path))
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 
 }  // namespace runtime::components

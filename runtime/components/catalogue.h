@@ -3,6 +3,7 @@
 #include "runtime/components/typeinfo.h"
 
 #include <QJsonObject>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -15,11 +16,23 @@ struct CatalogueEntry {
     Text library;
 };
 
+// Whose a catalogue is: the user's own, or one installed with the suite for every user.
+enum class CatalogueScope { User, System };
+
+// A catalogue file that hosts look in.
+struct CataloguePlace {
+    Text path;
+    CatalogueScope scope;
+};
+
 // The per-user catalogue of registered control classes, by class identifier: a small
 // JSON file in the user's data folder ($XDG_DATA_HOME/suite-runtime/controls.json).
+// System catalogues in the same format list the controls installed with the suite, one
+// in the suite's folder of each system data folder ($XDG_DATA_DIRS, by default
+// /usr/local/share:/usr/share), readable by every user and written by root only.
 //
 // It is read whole and written whole, to a temporary file that replaces it only when
-// complete, readable by its owner only. A catalogue that can't be read, is damaged, is a
+// complete, readable by its owner only (a system catalogue by every user). A catalogue that can't be read, is damaged, is a
 // symbolic link, or that another user could change (CheckedFile: any folder on its path
 // included) is refused with a RuntimeError that says so; nothing
 // is then written, so a damaged catalogue is never replaced by one holding less.
@@ -27,7 +40,17 @@ struct CatalogueEntry {
 class Catalogue {
 public:
     // The user's catalogue file.
+    static Text userPath();
+    // The system catalogue of each system data folder, in the order hosts look in them.
+    static QStringList systemPaths();
+    // Where hosts look for a class: the user's catalogue first, then the system ones.
+    static std::vector<CataloguePlace> searchOrder();
+
+    // The catalogue that reads, updates and registrations change when given no path: the
+    // user's, unless a system catalogue is being written (`controls register --system`).
     static Text defaultPath();
+    // Sends registrations to the system catalogue at `path` for the rest of the process.
+    static void registerIntoSystemCatalogue(const Text& path);
 
     // The catalogue at `path`; the empty catalogue when there is no file yet.
     static Catalogue read(const Text& path = defaultPath());

@@ -8,7 +8,9 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -61,7 +63,54 @@ bool isClassIdentifier(const Text& text)
     return pattern.match(text).hasMatch();
 }
 
+// A host that falls back to another entry still works, so a refusal is a note, not an
+// error; and a window that creates a control many times says it only once.
+void reportOnce(const Text& note)
+{
+    static std::set<Text> reported;
+    if (reported.insert(note).second)
+        std::fputs((note + u'\n').toUtf8().constData(), stderr);
+}
+
 }  // namespace
+
+Text placeName(const CataloguePlace& place)
+{
+    return (place.scope == CatalogueScope::User ? QStringLiteral("the user's catalogue %1")
+                                                : QStringLiteral("the system catalogue %1"))
+        .arg(place.path);
+}
+
+FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePlace>& places)
+{
+    // Each refusal as it reads alone, and as it reads among others.
+    QStringList refusals;
+    QStringList placedRefusals;
+    for (const CataloguePlace& place : places) {
+        CatalogueEntry entry;
+        try {
+            const Catalogue catalogue = Catalogue::read(place.path);
+            if (!catalogue.contains(classIdentifier))
+                continue;
+            entry = catalogue.find(classIdentifier);
+        } catch (const RuntimeError& error) {
+            refusals.append(error.text());
+            placedRefusals.append(error.text());
+            continue;
+        }
+        CheckedLibrary library = checkLibrary(entry.library, classIdentifier);
+        if (!library.refusal.isEmpty()) {
+            refusals.append(library.refusal);
+            placedRefusals.append(QStringLiteral("the entry in %1 is refused: %2").arg(placeName(place), library.refusal));
+            continue;
+        }
+        return {std::move(entry), place, std::move(library), placedRefusals};
+    }
+    if (refusals.isEmpty())
+        throw RuntimeError(RuntimeError::CannotCreateObject, QStringLiteral("the class %1 is not registered").arg(classIdentifier));
+    throw RuntimeError(RuntimeError::CannotCreateObject,
+                       refusals.size() == 1 ? refusals[0] : placedRefusals.join(QStringLiteral("; ")));
+}
 
 CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier)
 {
@@ -130,20 +179,18 @@ std::shared_ptr<LoadedLibrary> LoadedLibrary::load(CheckedLibrary checked)
     return library;
 }
 
-std::shared_ptr<Instance> createInstance(const Text& classIdentifier, const Text& cataloguePath)
+std::shared_ptr<Instance> createInstance(const Text& classIdentifier)
 {
     if (!isClassIdentifier(classIdentifier))
         raiseCannotCreate(classIdentifier, QStringLiteral("a class identifier is a library name, a point and a class name"));
+    std::shared_ptr<LoadedLibrary> library;
     CatalogueEntry entry;
     try {
-        const Catalogue catalogue = Catalogue::read(cataloguePath.isEmpty() ? Catalogue::defaultPath() : cataloguePath);
-        entry = catalogue.find(classIdentifier);
-    } catch (const RuntimeError& error) {
-        raiseCannotCreate(classIdentifier, error.text());
-    }
-    std::shared_ptr<LoadedLibrary> library;
-    try {
-        library = LoadedLibrary::load(entry.library, classIdentifier);
+        FoundClass found = findClass(classIdentifier);
+        for (const Text& refusal : found.passedOver)
+            reportOnce(QStringLiteral("%1: %2; it comes from %3 instead").arg(classIdentifier, refusal, placeName(found.place)));
+        entry = found.entry;
+        library = LoadedLibrary::load(std::move(found.library));
     } catch (const RuntimeError& error) {
         raiseCannotCreate(classIdentifier, error.text());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/components/catalogue.h"
 #include "runtime/components/instance.h"
 #include "runtime/components/trust.h"
 #include "runtime/components/versionblock.h"
@@ -8,13 +9,12 @@
 
 namespace runtime::components {
 
-// Creates a control by its class identifier ("tesk.phonectrl"): finds the class in the
-// user's catalogue, opens the library file and checks it before any of its code runs (an
-// absolute path that no other user can change, a version block with the self-registration
-// mark that names this class and no newer runtime), loads that very file, asks its factory
-// for an instance and connects the control's events to the handle. Raises a RuntimeError that
-// names the class identifier and the reason when any of it fails.
-std::shared_ptr<Instance> createInstance(const Text& classIdentifier, const Text& cataloguePath = {});
+// Creates a control by its class identifier ("tesk.phonectrl"): finds the class as
+// findClass does, loads the very library file that was checked, asks its factory for an
+// instance and connects the control's events to the handle. Raises a RuntimeError that
+// names the class identifier and the reason when any of it fails. When an entry was passed
+// over for a refusal, that is said once on standard error, as the control still comes up.
+std::shared_ptr<Instance> createInstance(const Text& classIdentifier);
 
 // Lets go of the loaded control libraries that no handle holds and that report, through
 // DllCanUnloadNow, that nothing of theirs is in use; returns how many went. (The system
@@ -31,6 +31,25 @@ struct CheckedLibrary {
 
 // `classIdentifier`, when given, must be among the classes of the version block.
 CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier = {});
+
+// Where a class was found, and its library file opened and checked.
+struct FoundClass {
+    CatalogueEntry entry;
+    CataloguePlace place;
+    CheckedLibrary library;
+    // Why the catalogues and entries looked at before it were not used.
+    QStringList passedOver;
+};
+
+// "the user's catalogue <path>" or "the system catalogue <path>".
+Text placeName(const CataloguePlace& place);
+
+// Finds the class in the catalogues of `places`, in turn: the first entry whose catalogue
+// can be trusted and whose library file passes checkLibrary (an absolute path that no other
+// user can change, a version block with the self-registration mark that names this class
+// and no newer runtime) is the one used; so the user's own entry outranks the system's
+// unless it is refused. Raises a RuntimeError that gives every refusal when none is usable.
+FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePlace>& places = Catalogue::searchOrder());
 
 // A control library loaded from the file that was checked, with its four entry points.
 // A file already loaded (the same file, by whichever path) is not loaded twice.

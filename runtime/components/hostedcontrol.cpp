@@ -21,17 +21,22 @@ namespace {
 }
 
 // The command that registers the library of a class: with the paths of the tool and of
-// the library where they lie beside the program, as a build or an installation lays
-// them out (bin/ and lib/), else with the library's file name in a placeholder folder.
+// the library where they lie beside the program, as a build (bin/ and lib/) or an
+// installation (bin/ and its library folder's desktop-suite/) lays them out, else with the
+// library's file name in a placeholder folder.
 Text registerCommandFor(const Text& classIdentifier)
 {
     const Text file = QStringLiteral("lib%1.so").arg(classIdentifier.section(u'.', 0, 0));
     const QDir programs(QCoreApplication::applicationDirPath());
     const QFileInfo tool(programs.filePath(QStringLiteral("controls")));
-    const QFileInfo library(programs.filePath(QStringLiteral("../lib/") + file));
-    return QStringLiteral("%1 register %2")
-        .arg(tool.isExecutable() ? tool.absoluteFilePath() : QStringLiteral("controls"),
-             library.exists() ? library.canonicalFilePath() : QStringLiteral("<folder>/") + file);
+    Text library = QStringLiteral("<folder>/") + file;
+    for (const Text& folder : {QStringLiteral("../lib/"), QString::fromUtf8("../" SUITE_CONTROL_LIBRARY_FOLDER "/")}) {
+        if (const QFileInfo candidate(programs.filePath(folder + file)); candidate.exists()) {
+            library = candidate.canonicalFilePath();
+            break;
+        }
+    }
+    return QStringLiteral("%1 register %2").arg(tool.isExecutable() ? tool.absoluteFilePath() : QStringLiteral("controls"), library);
 }
 
 }  // namespace

@@ -9,9 +9,13 @@
 #include "runtime/tools/script.h"
 #include "runtime/tools/tryout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+#include <unistd.h>
+
+#include <map>
 #include <set>
 
 namespace runtime::tools {
@@ -19,9 +23,12 @@ namespace {
 
 using components::Catalogue;
 using components::CatalogueEntry;
+using components::CataloguePlace;
+using components::CatalogueScope;
 
 const Text usage = QStringLiteral(
     "usage: controls register <library or folder>...\n"
+    "       controls register --system [--catalogue <file>] [--staged <folder>] <library or folder>...\n"
     "       controls unregister <library>...\n"
     "       controls list\n"
     "       controls describe <class identifier>\n"
@@ -47,13 +54,45 @@ void reportRemoved(const std::set<std::pair<Text, Text>>& before, const std::set
 }
 
 // Reports the classes the catalogue now holds for a library.
-void reportRegistered(const Text& path, const Output& output)
+void reportRegistered(const Text& library, const Output& output)
 {
-    const Text library = QFileInfo(path).canonicalFilePath();
     for (const auto& [identifier, registeredLibrary] : registrations()) {
         if (registeredLibrary == library)
             output.out(QStringLiteral("Registered %1 (%2)").arg(identifier, library));
     }
+}
+
+// Where the files being registered were staged for an installation: the staging folder
+// that a package or an install under DESTDIR puts them in, which is no part of the paths
+// they will have once installed. Empty when they are registered where they lie.
+Text& stagingFolder()
+{
+    static Text folder;
+    return folder;
+}
+
+// The path a registered library is recorded under: where it lies, or where it will lie
+// once its staged installation is put in place.
+Text recordedPath(const Text& library)
+{
+    const Text staging = stagingFolder();
+    return staging.isEmpty() ? library : library.mid(staging.size());
+}
+
+// A staged library is registered where it lies (only a file there can be checked and
+// loaded), then its entries are moved to the path it will have.
+void recordInstalledPath(const Text& library)
+{
+    if (stagingFolder().isEmpty())
+        return;
+    Catalogue::update([&](Catalogue& catalogue) {
+        for (CatalogueEntry entry : catalogue.entries()) {
+            if (entry.library == library) {
+                entry.library = recordedPath(library);
+                catalogue.add(entry);
+            }
+        }
+    });
 }
 
 // The control libraries of a folder: the files whose version block marks them.
@@ -74,6 +113,10 @@ QStringList librariesIn(const Text& folder)
 bool callEntryPoint(const Text& path, bool registering, const Output& output)
 {
     try {
+        if (const Text staging = stagingFolder();
+            !staging.isEmpty() && !QFileInfo(path).canonicalFilePath().startsWith(staging + u'/'))
+            throw RuntimeError(RuntimeError::PathFileAccessError,
+                               QStringLiteral("it is not in the staging folder %1").arg(staging));
         const std::shared_ptr<components::LoadedLibrary> library = components::LoadedLibrary::load(path);
         const auto before = registrations();
         const int status = registering ? library->registerServer() : library->unregisterServer();
@@ -81,10 +124,13 @@ bool callEntryPoint(const Text& path, bool registering, const Output& output)
             output.error(components::lastError());
             return false;
         }
-        if (registering)
-            reportRegistered(path, output);
-        else
+        if (registering) {
+            const Text canonical = QFileInfo(path).canonicalFilePath();
+            recordInstalledPath(canonical);
+            reportRegistered(recordedPath(canonical), output);
+        } else {
             reportRemoved(before, registrations(), output);
+        }
         return true;
     } catch (const RuntimeError& error) {
         output.error(QStringLiteral("Cannot %1 %2: %3")
@@ -93,7 +139,7 @@ bool callEntryPoint(const Text& path, bool registering, const Output& output)
     }
 }
 
-int registerLibraries(const QStringList& paths, const Output& output)
+int registerEach(const QStringList& paths, const Output& output)
 {
     bool allDone = true;
     for (const Text& given : paths) {
@@ -111,6 +157,52 @@ int registerLibraries(const QStringList& paths, const Output& output)
         }
     }
     return allDone ? 0 : 1;
+}
+
+// A system catalogue must belong to root for every user to trust it, so only root writes
+// one; a staged one is put in place by whoever installs the staged files.
+Text systemRegistrationRefusal(const Text& catalogue)
+{
+    if (!stagingFolder().isEmpty() || geteuid() == 0)
+        return {};
+    return QStringLiteral("Only root registers controls for every user: the system catalogue %1 must belong to root "
+                          "for other users to trust it. Register them for yourself with: controls register "
+                          "<library or folder>...")
+        .arg(catalogue);
+}
+
+// controls register [--system [--catalogue <file>] [--staged <folder>]] <library or folder>...
+int registerLibraries(QStringList arguments, const Output& output)
+{
+    if (arguments.value(0) != QStringLiteral("--system"))
+        return registerEach(arguments, output);
+    arguments.removeFirst();
+    // The system catalogue of the installation the tool belongs to.
+    Text catalogue = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/desktop-suite/controls.json"));
+    while (arguments.size() > 1 && (arguments[0] == QStringLiteral("--catalogue") || arguments[0] == QStringLiteral("--staged"))) {
+        const Text option = arguments.takeFirst();
+        const Text value = arguments.takeFirst();
+        if (option == QStringLiteral("--catalogue")) {
+            catalogue = QFileInfo(value).absoluteFilePath();
+        } else {
+            const QFileInfo folder(value);
+            if (!folder.isDir()) {
+                output.error(QStringLiteral("%1: no such staging folder").arg(value));
+                return 1;
+            }
+            stagingFolder() = folder.canonicalFilePath() == QStringLiteral("/") ? Text() : folder.canonicalFilePath();
+        }
+    }
+    if (arguments.isEmpty() || arguments[0].startsWith(QStringLiteral("--"))) {
+        output.error(usage);
+        return 2;
+    }
+    if (Text refusal = systemRegistrationRefusal(catalogue); !refusal.isEmpty()) {
+        output.error(refusal);
+        return 1;
+    }
+    Catalogue::registerIntoSystemCatalogue(catalogue);
+    return registerEach(arguments, output);
 }
 
 int unregisterLibraries(const QStringList& paths, const Output& output)
@@ -148,20 +240,53 @@ Text refusalNote(const CatalogueEntry& entry)
     return refusal.isEmpty() ? refusal : QStringLiteral("refused: ") + refusal;
 }
 
+// Every entry of every catalogue, in the order hosts look in them, each with its
+// catalogue, and whether a host would refuse it or use an entry above it instead.
 int list(const Output& output)
 {
-    try {
-        for (const CatalogueEntry& entry : Catalogue::read().entries()) {
-            Text line = QStringLiteral("%1\t%2\t%3").arg(entry.type.identifier, entry.type.id.toString(), entry.library);
+    bool allRead = true;
+    std::map<Text, Text> usedFrom;  // class identifier -> the catalogue whose entry hosts use
+    for (const CataloguePlace& place : Catalogue::searchOrder()) {
+        std::vector<CatalogueEntry> entries;
+        try {
+            entries = Catalogue::read(place.path).entries();
+        } catch (const RuntimeError& error) {
+            output.error(error.text());
+            allRead = false;
+            continue;
+        }
+        const Text scope = place.scope == CatalogueScope::User ? QStringLiteral("user") : QStringLiteral("system");
+        for (const CatalogueEntry& entry : entries) {
+            Text line = QStringLiteral("%1\t%2\t%3\t%4 %5")
+                            .arg(entry.type.identifier, entry.type.id.toString(), entry.library, scope, place.path);
             if (Text note = refusalNote(entry); !note.isEmpty())
                 line += QLatin1Char('\t') + note;
+            else if (const auto [used, first] = usedFrom.emplace(entry.type.identifier, place.path); !first)
+                line += QStringLiteral("\tshadowed by %1").arg(used->second);
             output.out(line);
         }
-    } catch (const RuntimeError& error) {
-        output.error(error.text());
-        return 1;
     }
-    return 0;
+    return allRead ? 0 : 1;
+}
+
+// The entry a host would use for the class; where every entry is refused, the first of
+// them, so that its refusal can be shown.
+CatalogueEntry describedEntry(const Text& classIdentifier)
+{
+    try {
+        return components::findClass(classIdentifier).entry;
+    } catch (const RuntimeError&) {
+        for (const CataloguePlace& place : Catalogue::searchOrder()) {
+            try {
+                const Catalogue catalogue = Catalogue::read(place.path);
+                if (catalogue.contains(classIdentifier))
+                    return catalogue.find(classIdentifier);
+            } catch (const RuntimeError&) {
+                // Already among the refusals.
+            }
+        }
+        throw;
+    }
 }
 
 Text flagsText(unsigned flags)
@@ -193,7 +318,7 @@ int describe(const Text& classIdentifier, const Output& output)
 {
     CatalogueEntry entry;
     try {
-        entry = Catalogue::read().find(classIdentifier);
+        entry = describedEntry(classIdentifier);
     } catch (const RuntimeError& error) {
         output.error(error.text());
         return 1;

@@ -15,9 +15,18 @@ namespace runtime::tools {
 //   controls register <library or folder>...   registers each library through its own
 //                                              DllRegisterServer; in a folder, every
 //                                              control library it holds
+//   controls register --system [--catalogue <file>] [--staged <folder>] <library or folder>...
+//                                              the same into a system catalogue, for every
+//                                              user (root only): the installation's own
+//                                              (<prefix>/share/desktop-suite/controls.json)
+//                                              or <file>; with --staged, the files were
+//                                              staged under <folder> (DESTDIR), which the
+//                                              recorded paths leave out
 //   controls unregister <library>...           through DllUnregisterServer; a library file
 //                                              that is gone loses its entries directly
-//   controls list                              the registered classes
+//   controls list                              every entry of the user's catalogue, then
+//                                              the system ones: each with its catalogue,
+//                                              and whether it is refused or shadowed
 //   controls describe <class identifier>       members, kinds, identifiers, description
 //   controls script <class identifier> [<file>]  runs a script against the control off
 //                                              screen (standard input without a file)

@@ -12,27 +12,42 @@
 
 #include <unistd.h>
 
-// A user data folder of the test's own, so that registrations never reach the real
-// user's catalogue: XDG_DATA_HOME points into a temporary folder while it lives.
-class TemporaryUserData : public runtime::testing::TestFolder {
+// Restores an environment variable as it was.
+class EnvironmentVariable {
 public:
-    TemporaryUserData() : previous_(qgetenv("XDG_DATA_HOME")), hadPrevious_(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+    EnvironmentVariable(const char* name, const QByteArray& value)
+        : name_(name), previous_(qgetenv(name)), hadPrevious_(qEnvironmentVariableIsSet(name))
     {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(path()));
+        qputenv(name, value);
     }
-    ~TemporaryUserData()
+    ~EnvironmentVariable()
     {
         if (hadPrevious_)
-            qputenv("XDG_DATA_HOME", previous_);
+            qputenv(name_, previous_);
         else
-            qunsetenv("XDG_DATA_HOME");
+            qunsetenv(name_);
     }
-
-    QString catalogue() const { return runtime::components::Catalogue::defaultPath(); }
+    EnvironmentVariable(const EnvironmentVariable&) = delete;
+    EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
 
 private:
+    const char* name_;
     QByteArray previous_;
     bool hadPrevious_;
+};
+
+// A user data folder of the test's own, so that registrations never reach the real
+// user's catalogue: XDG_DATA_HOME points into a temporary folder while it lives; and so
+// that no catalogue of the system is looked in, XDG_DATA_DIRS at one beside it.
+class TemporaryUserData : public runtime::testing::TestFolder {
+public:
+    QString catalogue() const { return runtime::components::Catalogue::defaultPath(); }
+    // The system catalogue hosts look in after the user's.
+    QString systemCatalogue() const { return path("system/desktop-suite/controls.json"); }
+
+private:
+    EnvironmentVariable userData_{"XDG_DATA_HOME", QFile::encodeName(path())};
+    EnvironmentVariable systemData_{"XDG_DATA_DIRS", QFile::encodeName(path("system"))};
 };
 
 // Registers a control library through its own entry point, as the tool does.

@@ -5,13 +5,25 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+mode_t modeOf(const QString& path)
+{
+    struct stat status {};
+    stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
+}
 
 struct ToolRun {
     int status;
@@ -26,10 +38,12 @@ protected:
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_DATA_HOME", data.path());
+        environment.insert("XDG_DATA_DIRS", system.path("first") + ":" + system.path("second"));
         process.setProcessEnvironment(environment);
         if (!folder.isEmpty())
             process.setWorkingDirectory(folder);
-        process.start(CONTROLS_TOOL, arguments);
+        process.start(program.isEmpty() ? QString(CONTROLS_TOOL) : program,
+                      program.isEmpty() ? arguments : QStringList(programArguments) << CONTROLS_TOOL << arguments);
         process.write(input);
         process.closeWriteChannel();
         EXPECT_TRUE(process.waitForFinished(60000));
@@ -40,12 +54,17 @@ protected:
     }
 
     QString catalogue() const { return data.path("suite-runtime/controls.json"); }
+    QString systemCatalogue(const QString& folder) const { return system.path(folder + "/desktop-suite/controls.json"); }
 
     QByteArray catalogueBytes() const { return data.read(catalogue()); }
 
     const QString sample = QFileInfo(SAMPLE_LIBRARY).canonicalFilePath();
     runtime::testing::TestFolder data;
+    runtime::testing::TestFolder system;  // the system data folders "first" and "second"
     runtime::testing::TestFolder work;
+    // The tool runs through this program, when one is given.
+    QString program;
+    QStringList programArguments;
 };
 
 }  // namespace
@@ -60,7 +79,7 @@ TEST_F(ControlsTool, RegistersListsAndUnregisters)
     const ToolRun again = run({"register", SAMPLE_LIBRARY});
     EXPECT_EQ(again.out, registered.out);
     const ToolRun listed = run({"list"});
-    EXPECT_EQ(listed.out, "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t" + sample + "\n");
+    EXPECT_EQ(listed.out, "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t" + sample + "\tuser " + catalogue() + "\n");
 
     const ToolRun unregistered = run({"unregister", SAMPLE_LIBRARY});
     EXPECT_EQ(unregistered.status, 0);
@@ -91,7 +110,8 @@ TEST_F(ControlsTool, ListAndDescribeSayWhyAHostWouldRefuseALibrary)
     ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::Permissions(0x7777)));
 
     const QString refusal = "refused: the library is not trusted: folder " + work.path() + " is writable by every user";
-    EXPECT_EQ(run({"list"}).out, "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t" + copy + "\t" + refusal + "\n");
+    EXPECT_EQ(run({"list"}).out,
+              "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t" + copy + "\tuser " + catalogue() + "\t" + refusal + "\n");
     const QStringList described = run({"describe", "sample.sampler"}).out.split('\n');
     EXPECT_EQ(described.value(3), refusal);
 }
@@ -284,9 +304,101 @@ TEST_F(ControlsTool, UnregisteringALibraryThatIsGoneRemovesItsEntries)
 
 TEST_F(ControlsTool, SaysHowItIsUsed)
 {
-    for (const QStringList& arguments : {QStringList{}, QStringList{"fly"}, QStringList{"list", "x"}, QStringList{"describe"}}) {
+    for (const QStringList& arguments : {QStringList{}, QStringList{"fly"}, QStringList{"list", "x"}, QStringList{"describe"},
+                                         QStringList{"register", "--system"}, QStringList{"register", "--system", "--staged"}}) {
         const ToolRun usage = run(arguments);
         EXPECT_EQ(usage.status, 2);
         EXPECT_TRUE(usage.error.startsWith("usage: controls register <library or folder>...")) << usage.error.toStdString();
+    }
+}
+
+TEST_F(ControlsTool, RegistersAStagedInstallationForEveryUserUnderItsInstalledPaths)
+{
+    const QString stage = work.path("stage");
+    const QString libraries = stage + "/usr/lib/desktop-suite";
+    QDir().mkpath(libraries);
+    QFile::copy(SAMPLE_LIBRARY, libraries + "/libsample.so");
+    const QString staged = stage + "/usr/share/desktop-suite/controls.json";
+
+    const ToolRun registered = run({"register", "--system", "--catalogue", staged, "--staged", stage, libraries});
+    EXPECT_EQ(registered.status, 0) << registered.error.toStdString();
+    EXPECT_EQ(registered.out, "Registered sample.sampler (/usr/lib/desktop-suite/libsample.so)\n");
+    EXPECT_EQ(registered.error, "");
+    const QJsonObject classes = QJsonDocument::fromJson(work.read(staged)).object()["classes"].toObject();
+    EXPECT_EQ(classes.keys(), QStringList{"sample.sampler"});
+    EXPECT_EQ(classes["sample.sampler"].toObject()["library"].toString(), "/usr/lib/desktop-suite/libsample.so");
+    // Every user reads it; nothing is left beside it, and no user's catalogue is made.
+    EXPECT_EQ(modeOf(staged), 0644);
+    EXPECT_EQ(modeOf(QFileInfo(staged).absolutePath()), 0755);
+    EXPECT_EQ(QDir(QFileInfo(staged).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"controls.json"});
+    EXPECT_FALSE(QFile::exists(catalogue()));
+
+    const ToolRun outside = run({"register", "--system", "--catalogue", staged, "--staged", stage, SAMPLE_LIBRARY});
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_EQ(outside.error, "Cannot register " SAMPLE_LIBRARY ": it is not in the staging folder " + stage + "\n");
+    const ToolRun noStage = run({"register", "--system", "--catalogue", staged, "--staged", work.path("none"), libraries});
+    EXPECT_EQ(noStage.status, 1);
+    EXPECT_EQ(noStage.error, work.path("none") + ": no such staging folder\n");
+    EXPECT_EQ(QJsonDocument::fromJson(work.read(staged)).object()["classes"].toObject(), classes);
+}
+
+TEST_F(ControlsTool, ListsEveryCatalogueInTheOrderHostsLookAndWhichEntryTheyUse)
+{
+    // The system catalogue of "second" names the sample library where it lies, as an
+    // installation staged under "stage" would record it.
+    const QString stage = work.path("stage");
+    QDir().mkpath(stage + QFileInfo(sample).absolutePath());
+    QFile::copy(SAMPLE_LIBRARY, stage + sample);
+    ASSERT_EQ(run({"register", "--system", "--catalogue", systemCatalogue("second"), "--staged", stage, stage + sample}).status, 0);
+    const QString mine = work.path("mine/libsample.so");
+    QDir().mkpath(work.path("mine"));
+    QFile::copy(SAMPLE_LIBRARY, mine);
+    ASSERT_EQ(run({"register", mine}).status, 0);
+
+    const QString id = "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t";
+    const ToolRun listed = run({"list"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, id + mine + "\tuser " + catalogue() + "\n" + id + sample + "\tsystem " + systemCatalogue("second")
+                              + "\tshadowed by " + catalogue() + "\n");
+
+    ASSERT_TRUE(QFile::setPermissions(work.path("mine"), QFile::Permissions(0x7777)));
+    const QString refusal = "the library is not trusted: folder " + work.path("mine") + " is writable by every user";
+    EXPECT_EQ(run({"list"}).out, id + mine + "\tuser " + catalogue() + "\trefused: " + refusal + "\n" + id + sample
+                                     + "\tsystem " + systemCatalogue("second") + "\n");
+    const ToolRun scripted = run({"script", "sample.sampler"}, "call repeat \"ab\" 3%\n");
+    EXPECT_EQ(scripted.status, 0);
+    EXPECT_EQ(scripted.out, "call repeat \"ab\" 3% -> \"ababab\"\n");
+    EXPECT_EQ(scripted.error, "sample.sampler: the entry in the user's catalogue " + catalogue() + " is refused: " + refusal
+                                  + "; it comes from the system catalogue " + systemCatalogue("second") + " instead\n");
+
+    // A damaged catalogue is said, and the others are listed all the same.
+    system.write(systemCatalogue("first"), "{\"format\": 1");
+    const ToolRun damaged = run({"list"});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_TRUE(damaged.error.startsWith("The control catalogue " + systemCatalogue("first") + " cannot be used: it is damaged"))
+        << damaged.error.toStdString();
+    EXPECT_EQ(damaged.out.count('\n'), 2);
+}
+
+TEST_F(ControlsTool, OnlyRootRegistersControlsForEveryUser)
+{
+    if (geteuid() == 0) {
+        program = "setpriv";
+        programArguments = {"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+    }
+    const QString installations = QDir::cleanPath(QFileInfo(CONTROLS_TOOL).absolutePath() + "/../share/desktop-suite/controls.json");
+    for (const QString& catalogue : {installations, systemCatalogue("first")}) {
+        SCOPED_TRACE(catalogue.toStdString());
+        QStringList arguments = {"register", "--system", SAMPLE_LIBRARY};
+        if (catalogue != installations)
+            arguments = QStringList{"register", "--system", "--catalogue", catalogue, SAMPLE_LIBRARY};
+        const ToolRun refused = run(arguments);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.error, "Only root registers controls for every user: the system catalogue " + catalogue
+                                     + " must belong to root for other users to trust it. Register them for yourself "
+                                       "with: controls register <library or folder>...\n");
+        EXPECT_FALSE(QFile::exists(catalogue));
     }
 }
