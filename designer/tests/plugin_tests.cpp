@@ -5,6 +5,8 @@
 #include "runtime/components/controlwidget.h"
 
 #include <QDesignerCustomWidgetCollectionInterface>
+#include <QDir>
+#include <QFileInfo>
 #include <QPluginLoader>
 
 #include <gtest/gtest.h>
@@ -139,14 +141,18 @@ TEST_F(DesignerPlugin, AControlWhoseLibraryIsRefusedIsLeftOutToldOnceAndNeverLoa
     EXPECT_FALSE(isMapped(copy));
 }
 
-TEST_F(DesignerPlugin, NoCatalogueOffersNothingAndADamagedOneIsTold)
+TEST_F(DesignerPlugin, NoCatalogueOffersNothingAndADamagedOneIsToldWithTheSystemsControlsStillOffered)
 {
     EXPECT_EQ(load().size(), 0);
     EXPECT_EQ(reported, "");
     loader.unload();
 
+    // The phone control installed for every user, the user's own catalogue damaged.
+    registerWithTool({TESK_LIBRARY});
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(data.systemCatalogue()).path()));
+    ASSERT_TRUE(QFile::copy(data.catalogue(), data.systemCatalogue()));
     data.write("suite-runtime/controls.json", "{ not json");
-    EXPECT_EQ(load().size(), 0);
+    EXPECT_EQ(namesOf(load()), QStringList{"tesk_phonectrl"});
     EXPECT_EQ(reported.toStdString(), ("Desktop Suite controls: The control catalogue " + data.catalogue()
                                        + " cannot be used: it is damaged (unterminated object at byte 3); repair or "
                                          "remove it, then register the control libraries again\n")

@@ -2,28 +2,54 @@
 
 #include "runtime/components/host.h"
 
+#include <set>
+
 namespace runtime::components {
 namespace {
 
-// The classes hosts find by class identifier: the one place to widen when they look
-// in more than one catalogue.
-std::vector<CatalogueEntry> registeredClasses(const Text& cataloguePath)
+// Every class identifier of the catalogues in `places`, each once, sorted; a catalogue
+// that cannot be read adds its reason to `unreadable`.
+std::set<Text> classIdentifiers(const std::vector<CataloguePlace>& places, QStringList& unreadable)
 {
-    return Catalogue::read(cataloguePath.isEmpty() ? Catalogue::defaultPath() : cataloguePath).entries();
+    std::set<Text> identifiers;
+    for (const CataloguePlace& place : places) {
+        try {
+            for (const CatalogueEntry& entry : Catalogue::read(place.path).entries())
+                identifiers.insert(entry.type.identifier);
+        } catch (const RuntimeError& error) {
+            unreadable.append(error.text());
+        }
+    }
+    return identifiers;
 }
 
 }  // namespace
 
-ControlClasses controlClasses(const Text& cataloguePath)
+ControlClasses controlClasses(const std::vector<CataloguePlace>& places)
 {
     ControlClasses classes;
-    for (CatalogueEntry& entry : registeredClasses(cataloguePath)) {
-        if (!entry.type.control)
-            continue;
-        if (Text refusal = checkLibrary(entry.library, entry.type.identifier).refusal; !refusal.isEmpty())
-            classes.refused.push_back({std::move(entry), std::move(refusal)});
-        else
-            classes.offered.push_back(std::move(entry));
+    for (const Text& identifier : classIdentifiers(places, classes.unreadable)) {
+        // The entry a host would use, by the host's own rule; where none is usable, the
+        // first entry with every refusal.
+        try {
+            FoundClass found = findClass(identifier, places);
+            if (found.entry.type.control)
+                classes.offered.push_back(std::move(found.entry));
+        } catch (const RuntimeError& error) {
+            for (const CataloguePlace& place : places) {
+                try {
+                    const Catalogue catalogue = Catalogue::read(place.path);
+                    if (catalogue.contains(identifier)) {
+                        CatalogueEntry entry = catalogue.find(identifier);
+                        if (entry.type.control)
+                            classes.refused.push_back({std::move(entry), error.text()});
+                        break;
+                    }
+                } catch (const RuntimeError&) {
+                    // Already among the unreadable catalogues.
+                }
+            }
+        }
     }
     return classes;
 }

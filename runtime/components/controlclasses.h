@@ -17,11 +17,13 @@ struct RefusedControl {
 struct ControlClasses {
     std::vector<CatalogueEntry> offered;
     std::vector<RefusedControl> refused;
+    // Why a catalogue could not be read; the others are listed all the same.
+    QStringList unreadable;
 };
 
-// Sorts the catalogue's control classes by whether a host would load their library (see
-// checkLibrary): each library file is opened and its version block read, none is loaded.
-// Raises a RuntimeError when the catalogue cannot be read.
-ControlClasses controlClasses(const Text& cataloguePath = {});
+// Sorts the control classes of the catalogues by whether a host would load their library,
+// by the rule hosts follow (see findClass): each library file is opened and its version
+// block read, none is loaded.
+ControlClasses controlClasses(const std::vector<CataloguePlace>& places = Catalogue::searchOrder());
 
 }  // namespace runtime::components
