@@ -1,6 +1,8 @@
 // Opening the form designer's widget list: the plugin loaded as the designer loads it,
 // its entries listed, and each entry's icon drawn at the widget box's size and its tool
-// tip read, with both controls of the suite registered. Off screen, in one process.
+// tip read, with both controls of the suite registered, and any other control library
+// named on the command line (widgetlist_benchmark [benchmark flags] <library>...).
+// Off screen, in one process.
 #include "runtime/components/host.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -40,16 +43,20 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // The controls registered in a user data folder of the benchmark's own.
+    // The controls registered in a user data folder of the benchmark's own, and no
+    // catalogue of the system's looked in.
     const QTemporaryDir data;
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    for (const char* library : {TESK_LIBRARY, SOLVANE_LIBRARY}) {
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(data.filePath("system")));
+    benchmark::Initialize(&argc, argv);
+    std::vector<const char*> libraries{TESK_LIBRARY, SOLVANE_LIBRARY};
+    libraries.insert(libraries.end(), argv + 1, argv + argc);
+    for (const char* library : libraries) {
         if (runtime::components::LoadedLibrary::load(library)->registerServer() != 0) {
             std::fprintf(stderr, "%s could not be registered\n", library);
             return EXIT_FAILURE;
         }
     }
-    benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return EXIT_SUCCESS;
