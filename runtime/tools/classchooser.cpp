@@ -73,11 +73,6 @@ ClassChooser::ClassChooser(Open open) : open_(std::move(open))
     window()->installEventFilter(keys_.get());
 }
 
-ClassChooser::~ClassChooser()
-{
-    window()->removeEventFilter(keys_.get());
-}
-
 void ClassChooser::Form_Load()
 {
     const components::ControlClasses found = components::controlClasses();

@@ -26,7 +26,6 @@ public:
     using Open = std::function<void(const Text& classIdentifier)>;
 
     explicit ClassChooser(Open open);
-    ~ClassChooser() override;
 
     // The controls are public, as every form's controls are, so that tests can drive them.
     Label classeslabel;
