@@ -5,6 +5,7 @@
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
 #include "runtime/components/versionblock.h"
+#include "runtime/tools/classchooser.h"
 #include "runtime/tools/notation.h"
 #include "runtime/tools/script.h"
 #include "runtime/tools/tryout.h"
@@ -33,7 +34,7 @@ const Text usage = QStringLiteral(
     "       controls list\n"
     "       controls describe <class identifier>\n"
     "       controls script <class identifier> [<script file>]\n"
-    "       controls try <class identifier>");
+    "       controls try [<class identifier>]");
 
 std::set<std::pair<Text, Text>> registrations()
 {
@@ -378,6 +379,8 @@ int runCommand(const QStringList& arguments, const Output& output)
         return script(rest, output);
     if (command == QStringLiteral("try") && rest.size() == 1)
         return tryControl(rest[0], output.out, output.error);
+    if (command == QStringLiteral("try") && rest.isEmpty())
+        return chooseAndTryControl(output.out);
     output.error(usage);
     return 2;
 }

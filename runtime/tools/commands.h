@@ -32,6 +32,8 @@ namespace runtime::tools {
 //                                              screen (standard input without a file)
 //   controls try <class identifier>            opens a window to use the control by hand
 //                                              (runtime/tools/tryout.h)
+//   controls try                               first a window to choose the class from those
+//                                              registered (runtime/tools/classchooser.h)
 //
 // Prints results through `out` and problems through `error`; returns the exit status:
 // 0 done, 1 failed, 2 not understood.

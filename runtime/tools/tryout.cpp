@@ -250,23 +250,28 @@ void TryOut::addToLog(const Text& line)
         echo_(line);
 }
 
+std::unique_ptr<TryOut> openTryOut(const Text& classIdentifier, const std::function<void(const Text&)>& out)
+{
+    // Each line leaves at once, so that a log piped to a file or another program arrives
+    // as the control works, not when the window closes.
+    auto window = std::make_unique<TryOut>(components::createInstance(classIdentifier), [out](const Text& line) {
+        out(line);
+        std::fflush(stdout);
+    });
+    window->show();
+    return window;
+}
+
 int tryControl(const Text& classIdentifier, const std::function<void(const Text&)>& out,
                const std::function<void(const Text&)>& error)
 {
-    std::shared_ptr<components::Instance> instance;
+    std::unique_ptr<TryOut> window;
     try {
-        instance = components::createInstance(classIdentifier);
+        window = openTryOut(classIdentifier, out);
     } catch (const RuntimeError& failure) {
         error(failure.text());
         return 1;
     }
-    // Each line leaves at once, so that a log piped to a file or another program arrives
-    // as the control works, not when the window closes.
-    TryOut window(instance, [&out](const Text& line) {
-        out(line);
-        std::fflush(stdout);
-    });
-    window.show();
     return QApplication::exec();
 }
 

@@ -85,8 +85,12 @@ private:
     std::vector<const components::MemberInfo*> memberRows_;
 };
 
-// Opens the try-out window on a new control of the class and runs until it is closed,
-// echoing each line of its log through `out` (standard output, flushed line by line).
+// The try-out window on a new control of the class, shown, echoing each line of its log
+// through `out` (standard output, flushed line by line). Throws RuntimeError when the
+// control cannot be created.
+std::unique_ptr<TryOut> openTryOut(const Text& classIdentifier, const std::function<void(const Text&)>& out);
+
+// Opens the try-out window on a new control of the class and runs until it is closed.
 // Returns 0, or 1 after reporting through `error` why the control could not be created.
 int tryControl(const Text& classIdentifier, const std::function<void(const Text&)>& out,
                const std::function<void(const Text&)>& error);

@@ -305,7 +305,8 @@ TEST_F(ControlsTool, UnregisteringALibraryThatIsGoneRemovesItsEntries)
 TEST_F(ControlsTool, SaysHowItIsUsed)
 {
     for (const QStringList& arguments : {QStringList{}, QStringList{"fly"}, QStringList{"list", "x"}, QStringList{"describe"},
-                                         QStringList{"register", "--system"}, QStringList{"register", "--system", "--staged"}}) {
+                                         QStringList{"try", "a", "b"}, QStringList{"register", "--system"},
+                                         QStringList{"register", "--system", "--staged"}}) {
         const ToolRun usage = run(arguments);
         EXPECT_EQ(usage.status, 2);
         EXPECT_TRUE(usage.error.startsWith("usage: controls register <library or folder>...")) << usage.error.toStdString();

@@ -252,6 +252,6 @@ TEST(ControlsTry, AClassThatCannotBeCreatedIsReportedWithoutAWindow)
     EXPECT_EQ(runtime::tools::runCommand({"try", "no class"}, output), 1);
     EXPECT_EQ(errors.value(1), "Cannot create the control no class: a class identifier is a library name, a point and a "
                                "class name");
-    EXPECT_EQ(runtime::tools::runCommand({"try"}, output), 2) << "no class identifier";
+    EXPECT_EQ(runtime::tools::runCommand({"try", "sample.sampler", "more"}, output), 2) << "one class at a time";
     EXPECT_TRUE(out.isEmpty());
 }
