@@ -279,3 +279,29 @@ e2e_expect_list() {
     done
     e2e_fail "list $wanted of $program holds [$(printf '"%s" ' "${actual[@]}")], expected [$(printf '"%s" ' "${expected[@]}")]"
 }
+
+# Waits until every given line is among the lines a command prints:
+# e2e_expect_lines "<what the lines are>" <command> -- <line>... The program handles the
+# input it was sent in its own time, so the command runs again until they are all there
+# or time runs out.
+e2e_expect_lines() {
+    local what=$1 attempt printed="" wanted missing
+    shift
+    local -a command=()
+    while [[ $1 != -- ]]; do
+        command+=("$1")
+        shift
+    done
+    shift
+    for attempt in $(seq 50); do
+        printed=$("${command[@]}")
+        missing=""
+        for wanted in "$@"; do
+            grep -qxF -- "$wanted" <<<"$printed" || missing=$wanted
+        done
+        [[ -z $missing ]] && return 0
+        sleep 0.2
+    done
+    e2e_fail "no line of $what is \"$missing\"; they are:
+$printed"
+}

@@ -33,18 +33,7 @@ labels_under() {
 # Waits until the labels at the given places show exactly the given captions:
 # expect_labels "<left> <top> <caption>"...
 expect_labels() {
-    local attempt labels="" wanted missing
-    for attempt in $(seq 50); do
-        labels=$(label_captions tesktest)
-        missing=""
-        for wanted in "$@"; do
-            grep -qxF -- "$wanted" <<<"$labels" || missing=$wanted
-        done
-        [[ -z $missing ]] && return 0
-        sleep 0.2
-    done
-    e2e_fail "no label shows \"$missing\"; the labels are:
-$labels"
+    e2e_expect_lines "tesktest's labels" label_captions tesktest -- "$@"
 }
 
 e2e_start_display

@@ -42,18 +42,7 @@ label_captions() {
 
 # Waits until tesktest's labels show every one of the given captions.
 expect_captions() {
-    local attempt labels="" wanted missing
-    for attempt in $(seq 50); do
-        labels=$(label_captions)
-        missing=""
-        for wanted in "$@"; do
-            grep -qxF -- "$wanted" <<<"$labels" || missing=$wanted
-        done
-        [[ -z $missing ]] && return 0
-        sleep 0.2
-    done
-    e2e_fail "no label shows \"$missing\"; the labels are:
-$labels"
+    e2e_expect_lines "tesktest's labels" label_captions -- "$@"
 }
 
 start_installed
