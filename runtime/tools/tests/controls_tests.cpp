@@ -2,7 +2,9 @@
 // test's own.
 #include "runtime/components/catalogue.h"
 #include "runtime/testing/testfolder.h"
+#include "runtime/tools/commands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,8 +45,7 @@ protected:
         process.setProcessEnvironment(environment);
         if (!folder.isEmpty())
             process.setWorkingDirectory(folder);
-        process.start(program.isEmpty() ? QString(CONTROLS_TOOL) : program,
-                      program.isEmpty() ? arguments : QStringList(programArguments) << CONTROLS_TOOL << arguments);
+        process.start(CONTROLS_TOOL, arguments);
         process.write(input);
         process.closeWriteChannel();
         EXPECT_TRUE(process.waitForFinished(60000));
@@ -62,9 +64,6 @@ protected:
     runtime::testing::TestFolder data;
     runtime::testing::TestFolder system;  // the system data folders "first" and "second"
     runtime::testing::TestFolder work;
-    // The tool runs through this program, when one is given.
-    QString program;
-    QStringList programArguments;
 };
 
 }  // namespace
@@ -382,24 +381,51 @@ TEST_F(ControlsTool, ListsEveryCatalogueInTheOrderHostsLookAndWhichEntryTheyUse)
     EXPECT_EQ(damaged.out.count('\n'), 2);
 }
 
+// Takes root's privileges away until it goes out of scope, when the test runs as root:
+// the effective user becomes nobody, so root can come back.
+class WithoutRoot {
+public:
+    WithoutRoot()
+    {
+        if (geteuid() != 0)
+            return;
+        const passwd* nobody = getpwnam("nobody");
+        EXPECT_NE(nobody, nullptr);
+        EXPECT_EQ(nobody ? seteuid(nobody->pw_uid) : -1, 0);
+    }
+    ~WithoutRoot()
+    {
+        if (getuid() == 0)
+            EXPECT_EQ(seteuid(0), 0);
+    }
+};
+
+// In the test's own process: a user other than root may not be able to reach the tool
+// where it was built.
 TEST_F(ControlsTool, OnlyRootRegistersControlsForEveryUser)
 {
-    if (geteuid() == 0) {
-        program = "setpriv";
-        programArguments = {"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
-    }
     const QString installations = QDir::cleanPath(QFileInfo(CONTROLS_TOOL).absolutePath() + "/../share/desktop-suite/controls.json");
+    ASSERT_EQ(QCoreApplication::applicationDirPath(), QFileInfo(CONTROLS_TOOL).absolutePath())
+        << "the tool's installation is found from the program's folder";
     for (const QString& catalogue : {installations, systemCatalogue("first")}) {
         SCOPED_TRACE(catalogue.toStdString());
         QStringList arguments = {"register", "--system", SAMPLE_LIBRARY};
         if (catalogue != installations)
             arguments = QStringList{"register", "--system", "--catalogue", catalogue, SAMPLE_LIBRARY};
-        const ToolRun refused = run(arguments);
-        EXPECT_EQ(refused.status, 1);
-        EXPECT_EQ(refused.out, "");
-        EXPECT_EQ(refused.error, "Only root registers controls for every user: the system catalogue " + catalogue
-                                     + " must belong to root for other users to trust it. Register them for yourself "
-                                       "with: controls register <library or folder>...\n");
+        QString out;
+        QString error;
+        int status = 0;
+        {
+            const WithoutRoot withoutRoot;
+            status = runtime::tools::runCommand(arguments, {[&](const QString& line) { out += line + "\n"; },
+                                                            [&](const QString& line) { error += line + "\n"; },
+                                                            [] { return QByteArray(); }});
+        }
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(out, "");
+        EXPECT_EQ(error, "Only root registers controls for every user: the system catalogue " + catalogue
+                             + " must belong to root for other users to trust it. Register them for yourself "
+                               "with: controls register <library or folder>...\n");
         EXPECT_FALSE(QFile::exists(catalogue));
     }
 }
