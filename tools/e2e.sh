@@ -41,12 +41,23 @@ e2e_start_program() {
     E2E_PROGRAM_PID=$!
 }
 
-# Waits until a window with this exact title is mapped; prints its id.
+# Waits until a window with this exact title is mapped; prints its id. An instrumented
+# program on a busy machine may take many seconds to show one.
 e2e_window() {
     local title=$1 id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "^${title}\$" | head -n 1) \
-        || e2e_fail "no window \"$title\" appeared; program log: $(cat "$E2E_WORK/program.log")"
+    id=$(timeout 60 xdotool search --sync --onlyvisible --name "^${title}\$" | head -n 1) \
+        || e2e_fail "no window \"$title\" appeared; the windows shown are [$(e2e_window_titles)]; program log: $(cat "$E2E_WORK/program.log")"
     echo "$id"
+}
+
+# The titles of the windows shown, separated by commas.
+e2e_window_titles() {
+    local id titles=()
+    for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        titles+=("$(xdotool getwindowname "$id" 2>/dev/null)")
+    done
+    local IFS=,
+    echo "${titles[*]}"
 }
 
 e2e_focus() {
