@@ -90,6 +90,44 @@ e2e_key() {
     xdotool key --delay 20 "$@"
 }
 
+# Gives a key that the display's keyboard lacks (Multi_key, say) a keycode of its own.
+# Call it before the program starts: xdotool would otherwise map the key for the press
+# alone and map it back at once, and a program that reads the keyboard map after that
+# sees a key with no symbol.
+e2e_add_key() {
+    local keysym=$1
+    python3 - "$keysym" <<'PYTHON' || e2e_fail "could not add the key $keysym to the keyboard"
+import ctypes, sys
+xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
+xlib.XOpenDisplay.restype = ctypes.c_void_p
+xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+xlib.XStringToKeysym.restype = ctypes.c_ulong
+xlib.XStringToKeysym.argtypes = [ctypes.c_char_p]
+xlib.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
+xlib.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+xlib.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int, ctypes.POINTER(ctypes.c_int)]
+xlib.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
+xlib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+xlib.XFree.argtypes = [ctypes.c_void_p]
+
+display = xlib.XOpenDisplay(None)
+keysym = xlib.XStringToKeysym(sys.argv[1].encode())
+if not display or not keysym:
+    sys.exit(1)
+lowest, highest, per_keycode = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+xlib.XDisplayKeycodes(display, ctypes.byref(lowest), ctypes.byref(highest))
+count = highest.value - lowest.value + 1
+symbols = xlib.XGetKeyboardMapping(display, lowest.value, count, ctypes.byref(per_keycode))
+unused = [lowest.value + index for index in range(count)
+          if not any(symbols[index * per_keycode.value + column] for column in range(per_keycode.value))]
+xlib.XFree(symbols)
+if not unused:
+    sys.exit(1)
+xlib.XChangeKeyboardMapping(display, unused[-1], 1, (ctypes.c_ulong * 1)(keysym), 1)
+xlib.XSync(display, 0)
+PYTHON
+}
+
 # Presses a window's close box: sends it the WM_DELETE_WINDOW request that a window
 # manager sends (Xvfb runs none, so there is no frame to click), then waits until the
 # window is gone from the screen.

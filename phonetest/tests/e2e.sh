@@ -59,6 +59,7 @@ PYTHON
 before=$(cat "$catalogue")
 
 # The compose key's sequences reach the program as input method commits, not as keys.
+e2e_add_key Multi_key
 QT_IM_MODULE=compose e2e_start_program "$tesktest" "$folder"
 window=$(e2e_window "Form1")
 e2e_focus "$window"
