@@ -395,8 +395,9 @@ public:
     }
     ~WithoutRoot()
     {
-        if (getuid() == 0)
+        if (getuid() == 0) {
             EXPECT_EQ(seteuid(0), 0);
+        }
     }
 };
 
