@@ -1,3 +1,12 @@
+# suite_test_code(<target>)
+# Code of the tests: built on the tests' main and compiled against their shared
+# precompiled header. QtTest is linked here, not through that header's target, because it
+# defines paths of each test folder's own, which one precompiled header cannot hold.
+function(suite_test_code target)
+    target_link_libraries(${target} PUBLIC runtime_test_main Qt6::Test)
+    target_precompile_headers(${target} REUSE_FROM runtime_test_main)
+endfunction()
+
 # suite_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [UNPRIVILEGED])
 # A GoogleTest program whose cases CTest runs off screen, one CTest test per case.
 # UNPRIVILEGED runs it without root's capabilities even when the run is root's, so that
@@ -5,8 +14,8 @@
 function(suite_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "UNPRIVILEGED" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
-    target_link_libraries(${name} PRIVATE runtime_test_main Qt6::Test ${arg_LIBRARIES})
-    target_precompile_headers(${name} REUSE_FROM runtime_test_main)
+    suite_test_code(${name})
+    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES})
     if(arg_UNPRIVILEGED)
         set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/tools/unprivileged")
     endif()
@@ -34,8 +43,8 @@ endfunction()
 function(suite_add_caption_fit_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
-    target_link_libraries(${name} PRIVATE runtime_test_main Qt6::Test ${arg_LIBRARIES})
-    target_precompile_headers(${name} REUSE_FROM runtime_test_main)
+    suite_test_code(${name})
+    target_link_libraries(${name} PRIVATE ${arg_LIBRARIES})
     foreach(scale 1 2)
         gtest_discover_tests(${name}
             TEST_SUFFIX .Scale${scale}
