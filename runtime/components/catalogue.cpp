@@ -1,7 +1,7 @@
 #include "runtime/components/catalogue.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/trust.h"
+#include "runtime/files/trust.h"
 #include "runtime/files/filesave.h"
 
 #include <QDir>
@@ -107,12 +107,12 @@ Catalogue Catalogue::read(const Text& path)
     if (!info.exists()) {
         const Text folder = info.absolutePath();
         if (QFileInfo::exists(folder)) {
-            if (Text fault = untrustedFolderReason(folder); !fault.isEmpty())
+            if (Text fault = CheckedPath::openFolder(folder).refusal(); !fault.isEmpty())
                 raiseCatalogueError(path, fault);
         }
         return catalogue;
     }
-    const CheckedFile checked = CheckedFile::open(path);
+    const CheckedPath checked = CheckedPath::openFile(path);
     if (!checked.isOpen())
         raiseCatalogueError(path, checked.refusal());
     QFile file;
@@ -148,14 +148,9 @@ Catalogue Catalogue::read(const Text& path)
 void Catalogue::update(const std::function<void(Catalogue&)>& change, const Text& path)
 {
     const Text folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo::exists(folder)) {
-        if (!QDir().mkpath(folder))
-            raiseCatalogueError(path, QStringLiteral("its folder %1 cannot be made").arg(folder));
-        QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-        if (isForEveryone(path))
-            permissions |= QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-        QFile::setPermissions(folder, permissions);
-    }
+    // Made in checked folders only, so that no one else's link or folder takes its place.
+    if (const CheckedPath made = CheckedPath::makeFolder(folder, isForEveryone(path) ? 0755 : 0700); !made.isOpen())
+        raiseCatalogueError(path, made.refusal());
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(10000))
         raiseCatalogueError(path, lock.error() == QLockFile::LockFailedError

@@ -33,7 +33,7 @@ struct CataloguePlace {
 //
 // It is read whole and written whole, to a temporary file that replaces it only when
 // complete, readable by its owner only (a system catalogue by every user). A catalogue that can't be read, is damaged, is a
-// symbolic link, or that another user could change (CheckedFile: any folder on its path
+// symbolic link, or that another user could change (CheckedPath: any folder on its path
 // included) is refused with a RuntimeError that says so; nothing
 // is then written, so a damaged catalogue is never replaced by one holding less.
 // Entries this runtime does not understand survive a change of the others.

@@ -32,14 +32,14 @@ std::map<std::pair<dev_t, ino_t>, std::shared_ptr<LoadedLibrary>>& loadedLibrari
     return *libraries;
 }
 
-std::pair<dev_t, ino_t> identityOf(const CheckedFile& file)
+std::pair<dev_t, ino_t> identityOf(const CheckedPath& file)
 {
     return {file.status().st_dev, file.status().st_ino};
 }
 
 // The name under which the system's loader opens exactly the file behind the descriptor,
 // however its path has changed since; it searches no folder for a name with a slash.
-QByteArray loaderNameOf(const CheckedFile& file)
+QByteArray loaderNameOf(const CheckedPath& file)
 {
     return "/proc/self/fd/" + QByteArray::number(file.descriptor());
 }
@@ -47,13 +47,13 @@ QByteArray loaderNameOf(const CheckedFile& file)
 // The loader knows a library by the name it was loaded under. Where it keeps a library
 // mapped after it was let go, that name must go on naming that file: its descriptor is
 // kept open here rather than reused for another file.
-void keepOpenWhileMapped(CheckedFile file)
+void keepOpenWhileMapped(CheckedPath file)
 {
     void* stillMapped = dlopen(loaderNameOf(file).constData(), RTLD_LAZY | RTLD_NOLOAD);
     if (!stillMapped)
         return;
     dlclose(stillMapped);
-    static auto* kept = new std::vector<CheckedFile>;
+    static auto* kept = new std::vector<CheckedPath>;
     kept->push_back(std::move(file));
 }
 
@@ -114,7 +114,7 @@ FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePla
 
 CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier)
 {
-    CheckedLibrary library{CheckedFile::open(path), {}, {}};
+    CheckedLibrary library{CheckedPath::openFile(path), {}, {}};
     if (!library.file.isOpen()) {
         library.refusal = QStringLiteral("the library is not trusted: %1").arg(library.file.refusal());
         return library;
@@ -137,7 +137,7 @@ CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier)
     return library;
 }
 
-LoadedLibrary::LoadedLibrary(CheckedFile file) : file_(std::move(file)) {}
+LoadedLibrary::LoadedLibrary(CheckedPath file) : file_(std::move(file)) {}
 
 LoadedLibrary::~LoadedLibrary()
 {

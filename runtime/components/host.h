@@ -2,7 +2,7 @@
 
 #include "runtime/components/catalogue.h"
 #include "runtime/components/instance.h"
-#include "runtime/components/trust.h"
+#include "runtime/files/trust.h"
 #include "runtime/components/versionblock.h"
 
 #include <memory>
@@ -22,9 +22,9 @@ std::shared_ptr<Instance> createInstance(const Text& classIdentifier);
 int freeUnusedLibraries();
 
 // A control library file opened and checked as a host checks it before loading it: its
-// whole path (CheckedFile), then its version block, read from the open file.
+// whole path (CheckedPath), then its version block, read from the open file.
 struct CheckedLibrary {
-    CheckedFile file;
+    CheckedPath file;
     VersionBlock version;
     Text refusal;  // why it must not be loaded; empty when it may
 };
@@ -68,16 +68,16 @@ public:
 
     Text path() const { return file_.path(); }
     // The file the code was loaded from, held open while the library is.
-    const CheckedFile& file() const { return file_; }
+    const CheckedPath& file() const { return file_; }
     int registerServer() const { return register_(); }
     int unregisterServer() const { return unregister_(); }
     int getClassObject(const QUuid& classId, ClassFactory** factory) const { return getClassObject_(&classId, factory); }
     int canUnloadNow() const { return canUnloadNow_(); }
 
 private:
-    explicit LoadedLibrary(CheckedFile file);
+    explicit LoadedLibrary(CheckedPath file);
 
-    CheckedFile file_;
+    CheckedPath file_;
     void* code_ = nullptr;
     int (*register_)() = nullptr;
     int (*unregister_)() = nullptr;

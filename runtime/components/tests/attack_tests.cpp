@@ -8,6 +8,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+
+#include <functional>
 
 #include <grp.h>
 #include <pwd.h>
@@ -82,48 +85,124 @@ TEST_F(HostingAttack, CopiesPlantedBesideARegisteredLibraryNeverRun)
     EXPECT_FALSE(plantedCodeRan());
 }
 
-TEST_F(HostingAttack, APathAnotherUserCanChangeIsRefusedBeforeItsCodeRuns)
+// The trust rule, one case a row: each row changes one thing about a library of root's
+// in a folder of root's, and the host trusts it or refuses it, saying why.
+TEST_F(HostingAttack, EachPartOfTheTrustRuleDecidesItsOwnCase)
 {
-    folder("hop", 0777);
-    folder("target", 0755);
-    plant(work.filePath("target"));
-    ASSERT_EQ(::symlink("../target/libsample.so", QFile::encodeName(work.filePath("hop/link")).constData()), 0);
-    ASSERT_EQ(::symlink("hop/link", QFile::encodeName(work.filePath("libsample.so")).constData()), 0);
-    const QString grouped = plant(folder("grouped", 0755));
-    ASSERT_EQ(::chown(QFile::encodeName(grouped).constData(), 0, otherGroup), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(grouped).constData(), 0775), 0);
-
+    const gid_t tape = getgrnam("tape")->gr_gid;
+    const auto library = [this](const QString& row) { return work.filePath(row + "/lib/libsample.so"); };
+    const auto libraryFolder = [this](const QString& row) { return work.filePath(row + "/lib"); };
+    const auto own = [](const QString& path, uid_t user, gid_t group) {
+        EXPECT_EQ(::lchown(QFile::encodeName(path).constData(), user, group), 0);
+    };
+    const auto mode = [](const QString& path, mode_t mode) {
+        EXPECT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+    };
+    const auto link = [](const QString& target, const QString& name) {
+        EXPECT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(name).constData()), 0);
+    };
+    const auto setfacl = [](const QString& entry, const QString& path) {
+        EXPECT_EQ(QProcess::execute("setfacl", {"-m", entry, path}), 0) << entry.toStdString();
+    };
+    const auto trusted = [](const QString&) { return QString(); };
+    const QString groupFix = ", and only root's group may be (chmod g-w %1)";
     const struct {
         const char* what;
-        QString library;
-        QString reason;
+        std::function<QString(const QString& row)> make;  // returns the path the host is given
+        std::function<QString(const QString& row)> refusal;
     } rows[] = {
-        {"a sticky folder of another user", plant(folder("sticky", 01777, other)),
-         "folder " + work.filePath("sticky") + " is writable by user nobody"},
-        {"a folder above it of another user", plant(folder("theirs/lib", 0755)),
-         "folder " + work.filePath("theirs") + " is writable by user nobody"},
-        {"a symbolic link through a folder every user can write", work.filePath("libsample.so"),
-         "folder " + work.filePath("hop") + " is writable by every user"},
-        {"a library its group can write, a group that is another account's own", grouped,
-         "file " + grouped + " is writable by group nogroup"},
-        {"a library of another user", plant(folder("mine", 0755), other),
-         "file " + work.filePath("mine/libsample.so") + " is writable by user nobody"},
+        {"a library of root's in folders of root's", library, trusted},
+        // Owner
+        {"a library of another user",
+         [&](auto& row) { own(library(row), other, 0); return library(row); },
+         [&](auto& row) { return "file " + library(row) + " is writable by user nobody"; }},
+        {"a folder above it of another user",
+         [&](auto& row) { own(work.filePath(row), other, 0); return library(row); },
+         [&](auto& row) { return "folder " + work.filePath(row) + " is writable by user nobody"; }},
+        // Group
+        {"a library root's group may write", [&](auto& row) { mode(library(row), 0775); return library(row); }, trusted},
+        {"a library another account's group may write",
+         [&](auto& row) { own(library(row), 0, otherGroup); mode(library(row), 0775); return library(row); },
+         [&](auto& row) { return "file " + library(row) + " is writable by group nogroup" + groupFix.arg(library(row)); }},
+        {"a library a group that lists no account may write, as one of a directory service may not",
+         [&](auto& row) { own(library(row), 0, tape); mode(library(row), 0775); return library(row); },
+         [&](auto& row) { return "file " + library(row) + " is writable by group tape" + groupFix.arg(library(row)); }},
+        {"a folder above it another account's group may write",
+         [&](auto& row) { own(libraryFolder(row), 0, otherGroup); mode(libraryFolder(row), 0775); return library(row); },
+         [&](auto& row) {
+             return "folder " + libraryFolder(row) + " is writable by group nogroup" + groupFix.arg(libraryFolder(row));
+         }},
+        // Others
+        {"a library every user may write",
+         [&](auto& row) { mode(library(row), 0757); return library(row); },
+         [&](auto& row) { return "file " + library(row) + " is writable by every user"; }},
+        // Sticky folders
+        {"a sticky folder of root's every user may add to",
+         [&](auto& row) { mode(libraryFolder(row), 01777); return library(row); }, trusted},
+        {"a sticky folder of another user",
+         [&](auto& row) { mode(libraryFolder(row), 01777); own(libraryFolder(row), other, 0); return library(row); },
+         [&](auto& row) { return "folder " + libraryFolder(row) + " is writable by user nobody"; }},
+        // Links
+        {"a link of another user's in a sticky folder every user may add to",
+         [&](auto& row) {
+             mode(libraryFolder(row), 01777);
+             link("libsample.so", libraryFolder(row) + "/link.so");
+             own(libraryFolder(row) + "/link.so", other, otherGroup);
+             return libraryFolder(row) + "/link.so";
+         },
+         [&](auto& row) {
+             return libraryFolder(row) + "/link.so is a symbolic link of user nobody in a folder every user may add to; "
+                                         "it is not followed";
+         }},
+        {"a link of the caller's in a sticky folder every user may add to",
+         [&](auto& row) {
+             mode(libraryFolder(row), 01777);
+             link("libsample.so", libraryFolder(row) + "/link.so");
+             return libraryFolder(row) + "/link.so";
+         },
+         trusted},
+        {"a link through a folder every user may write",
+         [&](auto& row) {
+             folder(row + "/hop", 0777);
+             link("../lib/libsample.so", work.filePath(row + "/hop/link.so"));
+             link("hop/link.so", work.filePath(row + "/link.so"));
+             return work.filePath(row + "/link.so");
+         },
+         [&](auto& row) { return "folder " + work.filePath(row + "/hop") + " is writable by every user"; }},
+        // Access lists
+        {"a library whose access list lets another user write",
+         [&](auto& row) { setfacl("u:nobody:rw", library(row)); return library(row); },
+         [&](auto& row) { return "file " + library(row) + " grants write to user nobody through its access list"; }},
+        {"a library whose access list lets another group write",
+         [&](auto& row) { setfacl("g:nogroup:rwx", library(row)); return library(row); },
+         [&](auto& row) { return "file " + library(row) + " grants write to group nogroup through its access list"; }},
+        {"a library whose access list lets the caller write, beside a group that may not",
+         [&](auto& row) { own(library(row), 0, otherGroup); setfacl("u:root:rw", library(row)); return library(row); }, trusted},
+        {"a library whose access list's mask takes another user's write away",
+         [&](auto& row) { setfacl("u:nobody:rw,m::r", library(row)); return library(row); }, trusted},
+        {"a folder above it whose access list lets another user write",
+         [&](auto& row) { setfacl("u:nobody:rwx", work.filePath(row)); return library(row); },
+         [&](auto& row) { return "folder " + work.filePath(row) + " grants write to user nobody through its access list"; }},
+        {"a folder whose default access list lets another user write new files",
+         [&](auto& row) { setfacl("d:u:nobody:rwx", libraryFolder(row)); return library(row); },
+         [&](auto& row) {
+             return "folder " + libraryFolder(row) + " grants write to user nobody in new files through its default access list";
+         }},
     };
-    ASSERT_EQ(::chown(QFile::encodeName(work.filePath("theirs")).constData(), other, -1), 0);
+    int number = 0;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(refusalOf(row.library).toStdString(), ("the library is not trusted: " + row.reason).toStdString());
+        const QString name = QString::number(++number);
+        folder(name, 0755);
+        plant(folder(name + "/lib", 0755));
+        const QString path = row.make(name);
+        const QString refusal = row.refusal(name);
+        const std::string expected = refusal.isEmpty() ? "" : ("the library is not trusted: " + refusal).toStdString();
+        EXPECT_EQ(checkLibrary(path).refusal.toStdString(), expected);
+        if (!refusal.isEmpty())
+            EXPECT_EQ(refusalOf(path).toStdString(), expected);
         EXPECT_FALSE(plantedCodeRan());
     }
-}
-
-TEST_F(HostingAttack, AGroupOnlyTheCallerIsInMayWriteTheLibrary)
-{
-    // Root's own group: no member, and no account but root has it as its primary group.
-    const QString library = copyOf(SAMPLE_LIBRARY, folder("grouped", 0775));
-    ASSERT_EQ(::chown(QFile::encodeName(library).constData(), 0, 0), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(library).constData(), 0775), 0);
-    EXPECT_EQ(refusalOf(library).toStdString(), "<loaded>");
 }
 
 TEST_F(HostingAttack, AHostCreatesNothingFromALibraryItRefuses)

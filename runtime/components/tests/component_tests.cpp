@@ -4,23 +4,21 @@
 
 #include "runtime/base/error.h"
 #include "runtime/components/instance.h"
-#include "runtime/components/trust.h"
 #include "runtime/components/versionblock.h"
+#include "runtime/files/trust.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <optional>
 #include <thread>
 
-#include <grp.h>
-#include <pwd.h>
 #include <sys/stat.h>
 
 using runtime::Arguments;
 using runtime::MemberId;
 using runtime::RuntimeError;
 using runtime::Variant;
+using runtime::CheckedPath;
 using namespace runtime::components;
 
 namespace {
@@ -316,49 +314,8 @@ TEST_F(ComponentTest, RefusesALibraryOthersCouldChange)
     }
     // A sticky folder, as /tmp is, keeps others from replacing the file.
     ASSERT_EQ(chmod(QFile::encodeName(folder.path()).constData(), 01777), 0);
-    EXPECT_EQ(CheckedFile::open(copy).refusal(), "");
+    EXPECT_EQ(CheckedPath::openFile(copy).refusal(), "");
     chmod(QFile::encodeName(folder.path()).constData(), 0700);
-}
-
-// Another member of the file's group could change it, even when that group is no
-// account's own.
-TEST_F(ComponentTest, RefusesALibraryAGroupWithAnotherMemberCanWrite)
-{
-    if (!runsAsRoot())
-        GTEST_SKIP() << "giving a file to another group needs root";
-    const QByteArray caller = getpwuid(geteuid())->pw_name;
-    const auto isAnAccountsOwn = [](gid_t group) {
-        bool found = false;
-        setpwent();
-        while (const passwd* account = getpwent())
-            found = found || account->pw_gid == group;
-        endpwent();
-        return found;
-    };
-    std::optional<std::pair<gid_t, QString>> shared;
-    std::vector<std::pair<gid_t, QString>> withOtherMembers;
-    setgrent();
-    while (const group* entry = getgrent()) {
-        for (char** member = entry->gr_mem; *member; ++member) {
-            if (caller != *member) {
-                withOtherMembers.emplace_back(entry->gr_gid, QString::fromLocal8Bit(entry->gr_name));
-                break;
-            }
-        }
-    }
-    endgrent();
-    for (const auto& candidate : withOtherMembers) {
-        if (!shared && !isAnAccountsOwn(candidate.first))
-            shared = candidate;
-    }
-    if (!shared)
-        GTEST_SKIP() << "no group of this system lists a member other than the caller";
-
-    QTemporaryDir folder;
-    const QString copy = copyOf(SAMPLE_LIBRARY, folder.path());
-    ASSERT_EQ(chown(QFile::encodeName(copy).constData(), 0, shared->first), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(copy).constData(), 0775), 0);
-    EXPECT_EQ(CheckedFile::open(copy).refusal(), "file " + copy + " is writable by group " + shared->second);
 }
 
 TEST_F(ComponentTest, ADamagedCatalogueIsReportedToTheHost)
@@ -445,7 +402,7 @@ TEST_F(ComponentTest, AnUnusedLibraryIsLetGoAndLoadedAgainWhenNeeded)
     EXPECT_TRUE(create()->isAlive());
 }
 
-TEST(CheckedFiles, AreNamedByThePathWalkedWithLinksAndDotDotResolved)
+TEST(CheckedPaths, AreNamedByThePathWalkedWithLinksAndDotDotResolved)
 {
     QTemporaryDir temporary;
     const QString folder = QFileInfo(temporary.path()).canonicalFilePath();
@@ -453,8 +410,8 @@ TEST(CheckedFiles, AreNamedByThePathWalkedWithLinksAndDotDotResolved)
     const QString library = copyOf(SAMPLE_LIBRARY, folder);
     ASSERT_TRUE(QFile::link("../libsample.so", folder + "/sub/link.so"));
 
-    EXPECT_EQ(CheckedFile::open(folder + "/sub/deeper/../../libsample.so").path(), folder + "/libsample.so");
-    EXPECT_EQ(CheckedFile::open(folder + "/sub/link.so").path(), folder + "/libsample.so");
+    EXPECT_EQ(CheckedPath::openFile(folder + "/sub/deeper/../../libsample.so").path(), folder + "/libsample.so");
+    EXPECT_EQ(CheckedPath::openFile(folder + "/sub/link.so").path(), folder + "/libsample.so");
 }
 
 TEST(ComponentRegistration, AVersionBlockThatIsIncompleteOrOfAnotherKindIsRefused)
