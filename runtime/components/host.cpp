@@ -2,6 +2,7 @@
 
 #include "runtime/base/error.h"
 #include "runtime/components/catalogue.h"
+#include "runtime/components/dependencies.h"
 #include "runtime/components/server.h"
 
 #include <QRegularExpression>
@@ -55,6 +56,25 @@ void keepOpenWhileMapped(CheckedPath file)
     dlclose(stillMapped);
     static auto* kept = new std::vector<CheckedPath>;
     kept->push_back(std::move(file));
+}
+
+// Loads each dependency by its descriptor, so that the loader knows it by its name when
+// the library asks for it; returns the loader's handles on them.
+std::vector<void*> loadDependencies(const std::vector<CheckedPath>& dependencies)
+{
+    std::vector<void*> handles;
+    for (const CheckedPath& dependency : dependencies) {
+        void* handle = dlopen(loaderNameOf(dependency).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle) {
+            const Text reason = QString::fromLocal8Bit(dlerror());
+            for (void* loaded : handles)
+                dlclose(loaded);
+            throw RuntimeError(RuntimeError::CannotCreateObject,
+                               QStringLiteral("%1 cannot be loaded: %2").arg(dependency.path(), reason));
+        }
+        handles.push_back(handle);
+    }
+    return handles;
 }
 
 bool isClassIdentifier(const Text& text)
@@ -114,7 +134,7 @@ FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePla
 
 CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier)
 {
-    CheckedLibrary library{CheckedPath::openFile(path), {}, {}};
+    CheckedLibrary library{CheckedPath::openFile(path), {}, {}, {}};
     if (!library.file.isOpen()) {
         library.refusal = QStringLiteral("the library is not trusted: %1").arg(library.file.refusal());
         return library;
@@ -134,6 +154,11 @@ CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier)
     else if (!classIdentifier.isEmpty() && !library.version.classes.contains(classIdentifier))
         library.refusal = QStringLiteral("%1 holds the classes %2, not %3")
                               .arg(checkedPath, library.version.classes.join(QStringLiteral(", ")), classIdentifier);
+    if (!library.refusal.isEmpty())
+        return library;
+    Dependencies dependencies = checkDependencies(library.file);
+    library.dependencies = std::move(dependencies.files);
+    library.refusal = dependencies.refusal;
     return library;
 }
 
@@ -144,6 +169,8 @@ LoadedLibrary::~LoadedLibrary()
     if (code_)
         dlclose(code_);
     keepOpenWhileMapped(std::move(file_));
+    for (CheckedPath& dependency : dependencies_)
+        keepOpenWhileMapped(std::move(dependency));
 }
 
 std::shared_ptr<LoadedLibrary> LoadedLibrary::load(const Text& path, const Text& classIdentifier)
@@ -161,7 +188,12 @@ std::shared_ptr<LoadedLibrary> LoadedLibrary::load(CheckedLibrary checked)
         return loaded->second;
 
     std::shared_ptr<LoadedLibrary> library(new LoadedLibrary(std::move(checked.file)));
+    library->dependencies_ = std::move(checked.dependencies);
+    const std::vector<void*> dependencies = loadDependencies(library->dependencies_);
     library->code_ = dlopen(loaderNameOf(library->file_).constData(), RTLD_NOW | RTLD_LOCAL);
+    // The library holds what it needs now; without it, nothing is left to hold them.
+    for (void* dependency : dependencies)
+        dlclose(dependency);
     if (!library->code_)
         throw RuntimeError(RuntimeError::CannotCreateObject,
                            QStringLiteral("%1 cannot be loaded: %2").arg(library->path(), QString::fromLocal8Bit(dlerror())));

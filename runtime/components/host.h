@@ -2,10 +2,11 @@
 
 #include "runtime/components/catalogue.h"
 #include "runtime/components/instance.h"
-#include "runtime/files/trust.h"
 #include "runtime/components/versionblock.h"
+#include "runtime/files/trust.h"
 
 #include <memory>
+#include <vector>
 
 namespace runtime::components {
 
@@ -22,10 +23,12 @@ std::shared_ptr<Instance> createInstance(const Text& classIdentifier);
 int freeUnusedLibraries();
 
 // A control library file opened and checked as a host checks it before loading it: its
-// whole path (CheckedPath), then its version block, read from the open file.
+// whole path (CheckedPath), then its version block, read from the open file, then the
+// libraries it needs that are not loaded yet (checkDependencies).
 struct CheckedLibrary {
     CheckedPath file;
     VersionBlock version;
+    std::vector<CheckedPath> dependencies;  // to be loaded before it, in this order
     Text refusal;  // why it must not be loaded; empty when it may
 };
 
@@ -55,11 +58,11 @@ FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePla
 // A file already loaded (the same file, by whichever path) is not loaded twice.
 class LoadedLibrary {
 public:
-    // Checks the file as checkLibrary does, then loads exactly the file it checked, with
-    // no search of other names or folders. Raises a RuntimeError when the file is refused
+    // Checks the file as checkLibrary does, then loads exactly the file it checked, and
+    // the libraries it needs that it checked, with no search of other names or folders. Raises a RuntimeError when the file is refused
     // or has not the four entry points.
     static std::shared_ptr<LoadedLibrary> load(const Text& path, const Text& classIdentifier = {});
-    // Loads the file that `checked` holds open, whatever its path names by now.
+    // Loads the files that `checked` holds open, whatever their paths name by now.
     static std::shared_ptr<LoadedLibrary> load(CheckedLibrary checked);
 
     ~LoadedLibrary();
@@ -78,6 +81,8 @@ private:
     explicit LoadedLibrary(CheckedPath file);
 
     CheckedPath file_;
+    // The libraries loaded for it, which go when it goes unless another holds them.
+    std::vector<CheckedPath> dependencies_;
     void* code_ = nullptr;
     int (*register_)() = nullptr;
     int (*unregister_)() = nullptr;

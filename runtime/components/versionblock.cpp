@@ -1,6 +1,7 @@
 #include "runtime/components/versionblock.h"
 
 #include "runtime/base/error.h"
+#include "runtime/components/elffile.h"
 #include "runtime/files/descriptor.h"
 
 #include <QCborArray>
@@ -29,35 +30,11 @@ constexpr int interfaceKey = 2;
 constexpr int metadataKey = 4;
 // Far beyond any library's notes; keeps a damaged header from asking for gigabytes.
 constexpr Elf64_Xword largestNoteSegment = 1 << 20;
-constexpr Elf64_Half mostProgramHeaders = 4096;
 
 [[noreturn]] void raiseNotALibrary(const Text& path, const Text& reason)
 {
     throw RuntimeError(RuntimeError::CannotCreateObject,
                        QStringLiteral("%1 is not a control library: %2").arg(path, reason));
-}
-
-bool readAt(int descriptor, void* into, size_t size, off_t offset)
-{
-    auto* bytes = static_cast<char*>(into);
-    while (size > 0) {
-        const ssize_t read = ::pread(descriptor, bytes, size, offset);
-        if (read < 0 && errno == EINTR)
-            continue;
-        if (read <= 0)
-            return false;
-        bytes += read;
-        size -= size_t(read);
-        offset += read;
-    }
-    return true;
-}
-
-bool isSharedLibraryOfThisMachine(const Elf64_Ehdr& header)
-{
-    return std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0 && header.e_ident[EI_CLASS] == ELFCLASS64
-        && header.e_ident[EI_DATA] == (__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? ELFDATA2LSB : ELFDATA2MSB)
-        && header.e_type == ET_DYN && header.e_phentsize == sizeof(Elf64_Phdr);
 }
 
 // The description of the metadata note in one note segment, if it holds one.
@@ -84,15 +61,10 @@ std::optional<QByteArray> metadataNoteIn(const QByteArray& notes, Elf64_Xword al
 // The CBOR bytes of the file's plugin metadata, or nothing when it carries none.
 std::optional<QByteArray> pluginMetadataOf(int descriptor, const Text& path)
 {
-    Elf64_Ehdr header;
-    if (!readAt(descriptor, &header, sizeof header, 0) || !isSharedLibraryOfThisMachine(header))
-        raiseNotALibrary(path, QStringLiteral("it is no shared library of this machine"));
-    if (header.e_phnum > mostProgramHeaders)
-        raiseNotALibrary(path, QStringLiteral("its program headers are damaged"));
-    std::vector<Elf64_Phdr> segments(header.e_phnum);
-    if (!readAt(descriptor, segments.data(), segments.size() * sizeof(Elf64_Phdr), off_t(header.e_phoff)))
-        raiseNotALibrary(path, QStringLiteral("its program headers are damaged"));
-    for (const Elf64_Phdr& segment : segments) {
+    const ProgramHeaders headers = programHeadersOf(descriptor);
+    if (!headers.failure.isEmpty())
+        raiseNotALibrary(path, headers.failure);
+    for (const Elf64_Phdr& segment : headers.segments) {
         if (segment.p_type != PT_NOTE)
             continue;
         if (segment.p_filesz > largestNoteSegment)

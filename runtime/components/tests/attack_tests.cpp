@@ -199,8 +199,62 @@ TEST_F(HostingAttack, EachPartOfTheTrustRuleDecidesItsOwnCase)
         const QString refusal = row.refusal(name);
         const std::string expected = refusal.isEmpty() ? "" : ("the library is not trusted: " + refusal).toStdString();
         EXPECT_EQ(checkLibrary(path).refusal.toStdString(), expected);
-        if (!refusal.isEmpty())
+        if (!refusal.isEmpty()) {
             EXPECT_EQ(refusalOf(path).toStdString(), expected);
+        }
+        EXPECT_FALSE(plantedCodeRan());
+    }
+}
+
+// A library's search path ($ORIGIN/helpers here) and LD_LIBRARY_PATH lead the system's
+// loader to the libraries it needs; each is loaded only from a folder the host checked.
+// Each row runs in a process of its own, as the loader reads LD_LIBRARY_PATH at start.
+TEST_F(HostingAttack, TheLibrariesALibraryNeedsAreCheckedWhereTheLoaderWouldFindThem)
+{
+    enum class Helper { Genuine, PlantedByAnother, None };
+    const struct {
+        const char* what;
+        const char* library;
+        Helper helpers;      // what $ORIGIN/helpers holds
+        bool plantedOnPath;  // whether LD_LIBRARY_PATH names another user's folder with a planted helper
+        const char* refusal;  // after "<library> needs libsamplehelper.so, which is refused: "
+    } rows[] = {
+        {"its RUNPATH names a folder of root's with the helper", SAMPLE_RUNPATH_LIBRARY, Helper::Genuine, false, ""},
+        {"its RUNPATH names another user's folder", SAMPLE_RUNPATH_LIBRARY, Helper::PlantedByAnother, false,
+         "folder %1/helpers is writable by user nobody"},
+        {"its RPATH names another user's folder", SAMPLE_RPATH_LIBRARY, Helper::PlantedByAnother, false,
+         "folder %1/helpers is writable by user nobody"},
+        {"LD_LIBRARY_PATH, which outranks a RUNPATH, names another user's folder", SAMPLE_RUNPATH_LIBRARY, Helper::Genuine,
+         true, "folder %1/theirs is writable by user nobody"},
+        {"LD_LIBRARY_PATH, which an RPATH outranks, names another user's folder", SAMPLE_RPATH_LIBRARY, Helper::Genuine,
+         true, ""},
+        {"the helper is nowhere", SAMPLE_RUNPATH_LIBRARY, Helper::None, false,
+         "it is in none of the folders the system's loader looks in"},
+    };
+    int number = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString place = folder(QString::number(++number), 0755);
+        const QString library = copyOf(row.library, place);
+        if (row.helpers != Helper::None) {
+            const bool planted = row.helpers == Helper::PlantedByAnother;
+            const QString helpers = folder(QString::number(number) + "/helpers", 0755, planted ? other : 0);
+            copyOf(planted ? SAMPLE_PLANTED_HELPER : SAMPLE_HELPER, helpers, "libsamplehelper.so");
+        }
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (row.plantedOnPath) {
+            const QString theirs = folder(QString::number(number) + "/theirs", 0755, other);
+            copyOf(SAMPLE_PLANTED_HELPER, theirs, "libsamplehelper.so");
+            environment.insert("LD_LIBRARY_PATH", theirs);
+        }
+        probe.setProcessEnvironment(environment);
+        probe.start(HOST_PROBE, {library});
+        ASSERT_TRUE(probe.waitForFinished(60000));
+        const QString expected = *row.refusal == '\0'
+            ? "loaded"
+            : library + " needs libsamplehelper.so, which is refused: " + QString(row.refusal).arg(place);
+        EXPECT_EQ(QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed().toStdString(), expected.toStdString());
         EXPECT_FALSE(plantedCodeRan());
     }
 }

@@ -1,0 +1,6 @@
+#include "helper.h"
+
+extern "C" int sampleHelperAnswer()
+{
+    return 42;
+}
