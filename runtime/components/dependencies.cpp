@@ -106,8 +106,9 @@ const std::set<QByteArray>& loadedNames()
     return known.names;
 }
 
-// The path the loader's cache gives for a library of this machine named `name`, if any.
-QByteArray cachedPathOf(const QByteArray& name)
+}  // namespace
+
+QByteArray cachedLibraryPath(const QByteArray& name)
 {
     const CheckedPath cache = CheckedPath::openFile(QStringLiteral("/etc/ld.so.cache"));
     if (cacheFlagsOfThisMachine < 0 || !cache.isOpen() || cache.status().st_size > largestCache)
@@ -140,6 +141,8 @@ QByteArray cachedPathOf(const QByteArray& name)
     }
     return {};
 }
+
+namespace {
 
 // The folders of a DT_RUNPATH or DT_RPATH, $ORIGIN (the folder of the file that asks)
 // put in. A folder that is relative, or names what only the loader knows ($LIB,
@@ -188,7 +191,7 @@ QByteArray pathOf(const QByteArray& name, const DynamicSection& asking, const QB
         if (exists(folder + '/' + name))
             return folder + '/' + name;
     }
-    if (const QByteArray cached = cachedPathOf(name); !cached.isEmpty() && exists(cached))
+    if (const QByteArray cached = cachedLibraryPath(name); !cached.isEmpty() && exists(cached))
         return cached;
     for (const char* folder : systemFolders) {
         if (exists(folder + ('/' + name)))

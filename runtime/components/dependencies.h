@@ -26,4 +26,8 @@ struct Dependencies {
 
 Dependencies checkDependencies(const CheckedPath& library);
 
+// The path the loader's cache (/etc/ld.so.cache) gives for a library of this machine
+// known by `name` ("libacl.so.1"), or nothing when it names none.
+QByteArray cachedLibraryPath(const QByteArray& name);
+
 }  // namespace runtime::components

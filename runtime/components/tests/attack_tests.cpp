@@ -5,10 +5,12 @@
 #include "componenttesting.h"
 
 #include "runtime/base/error.h"
+#include "runtime/components/dependencies.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -211,7 +213,7 @@ TEST_F(HostingAttack, EachPartOfTheTrustRuleDecidesItsOwnCase)
 // Each row runs in a process of its own, as the loader reads LD_LIBRARY_PATH at start.
 TEST_F(HostingAttack, TheLibrariesALibraryNeedsAreCheckedWhereTheLoaderWouldFindThem)
 {
-    enum class Helper { Genuine, PlantedByAnother, None };
+    enum class Helper { Genuine, PlantedByAnother, NamedOtherwise, None };
     const struct {
         const char* what;
         const char* library;
@@ -230,6 +232,9 @@ TEST_F(HostingAttack, TheLibrariesALibraryNeedsAreCheckedWhereTheLoaderWouldFind
          true, ""},
         {"the helper is nowhere", SAMPLE_RUNPATH_LIBRARY, Helper::None, false,
          "it is in none of the folders the system's loader looks in"},
+        {"the file found does not name itself as asked, so the loader would look again", SAMPLE_RUNPATH_LIBRARY,
+         Helper::NamedOtherwise, false, "%1/helpers/libsamplehelper.so does not name itself libsamplehelper.so"},
+        {"it needs a library of the system's not loaded yet", SAMPLE_NEEDING_SYSTEM_LIBRARY, Helper::None, false, ""},
     };
     int number = 0;
     for (const auto& row : rows) {
@@ -239,7 +244,8 @@ TEST_F(HostingAttack, TheLibrariesALibraryNeedsAreCheckedWhereTheLoaderWouldFind
         if (row.helpers != Helper::None) {
             const bool planted = row.helpers == Helper::PlantedByAnother;
             const QString helpers = folder(QString::number(number) + "/helpers", 0755, planted ? other : 0);
-            copyOf(planted ? SAMPLE_PLANTED_HELPER : SAMPLE_HELPER, helpers, "libsamplehelper.so");
+            const char* helper = planted ? SAMPLE_PLANTED_HELPER : SAMPLE_HELPER;
+            copyOf(row.helpers == Helper::NamedOtherwise ? SAMPLE_LIBRARY : helper, helpers, "libsamplehelper.so");
         }
         QProcess probe;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -301,6 +307,19 @@ TEST_F(HostingAttack, ACatalogueThatIsASymbolicLinkIsNeitherReadNorWritten)
     EXPECT_EQ(lastError().toStdString(), "The control catalogue " + data.catalogue().toStdString()
                                              + " cannot be used: it is a symbolic link, not a file of its own");
     EXPECT_EQ(data.read(target), emptyCatalogue);
+}
+
+// The loader's cache is read as the loader reads it, and says what ldconfig says.
+TEST(LoadersCache, GivesThePathLdconfigGives)
+{
+    QProcess ldconfig;
+    ldconfig.start("/sbin/ldconfig", {"-p"});
+    ASSERT_TRUE(ldconfig.waitForFinished(60000));
+    const QRegularExpression entry("\\tlibacl\\.so\\.1 \\(libc6,(?:x86-64|AArch64)\\) => (\\S+)\n");
+    const QRegularExpressionMatch listed = entry.match(QString::fromLocal8Bit(ldconfig.readAllStandardOutput()));
+    ASSERT_TRUE(listed.hasMatch());
+    EXPECT_EQ(cachedLibraryPath("libacl.so.1").toStdString(), listed.captured(1).toStdString());
+    EXPECT_EQ(cachedLibraryPath("libnone-such.so.1").toStdString(), "");
 }
 
 // Links the caller made, with no other user involved: every folder a link leads through
