@@ -17,6 +17,9 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <csignal>
+#include <unistd.h>
 
 using runtime::RuntimeError;
 using namespace runtime::components;
@@ -307,6 +310,78 @@ TEST_F(HostingAttack, ACatalogueThatIsASymbolicLinkIsNeitherReadNorWritten)
     EXPECT_EQ(lastError().toStdString(), "The control catalogue " + data.catalogue().toStdString()
                                              + " cannot be used: it is a symbolic link, not a file of its own");
     EXPECT_EQ(data.read(target), emptyCatalogue);
+}
+
+// Root registers into a system catalogue whose folder is still to be made, in a folder
+// another user may add to. That user puts a link to a folder of root's in its place
+// beforehand, in a sticky folder as /tmp; or, where they may also rename what root made,
+// swaps a link to a file of root's in for the folder again and again while it is made.
+// No link is followed, and nothing of root's changes.
+TEST_F(HostingAttack, TheCatalogueFolderIsNeverALinkOfAnotherUsers)
+{
+    const QString secretFolder = folder("secret", 0700);
+    const QString secret = secretFolder + "/file";
+    data.write(secret, "root's own\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(secret).constData(), 0600), 0);
+    const auto update = [](const QString& catalogue) {
+        Catalogue::registerIntoSystemCatalogue(catalogue);
+        QString error;
+        try {
+            Catalogue::update([](Catalogue& catalogue) { catalogue.remove([](auto&) { return true; }); }, catalogue);
+        } catch (const RuntimeError& raised) {
+            error = raised.text();
+        }
+        Catalogue::registerIntoSystemCatalogue({});
+        return error;
+    };
+
+    const QByteArray planted = QFile::encodeName(folder("sticky", 01777) + "/desktop-suite");
+    ASSERT_EQ(::symlink(QFile::encodeName(secretFolder).constData(), planted.constData()), 0);
+    ASSERT_EQ(::lchown(planted.constData(), other, otherGroup), 0);
+    const QString catalogue = QFile::decodeName(planted) + "/controls.json";
+    EXPECT_EQ(update(catalogue).toStdString(),
+              ("The control catalogue " + catalogue + " cannot be used: " + QFile::decodeName(planted)
+               + " is a symbolic link of user nobody in a folder every user may add to; it is not followed")
+                  .toStdString());
+
+    // The other user must reach the folder to work in it.
+    ASSERT_EQ(::chmod(QFile::encodeName(work.path()).constData(), 0755), 0);
+    const QString open = folder("open", 0777);
+    const QByteArray made = QFile::encodeName(open + "/desktop-suite");
+    const pid_t swapper = ::fork();
+    if (swapper == 0) {
+        if (::setgid(otherGroup) != 0 || ::setuid(other) != 0)
+            ::_exit(1);
+        for (int swap = 0; swap < 50000000; ++swap) {
+            // A name of its own each time: what root made may hold root's files, which stay.
+            const QByteArray aside = made + '.' + QByteArray::number(swap);
+            if (::rename(made.constData(), aside.constData()) == 0 && ::symlink(QFile::encodeName(secret).constData(), made.constData()) == 0) {
+                // Long enough for root to act on the link.
+                for (int pause = 0; pause < 1000; ++pause)
+                    ::getppid();
+                ::unlink(made.constData());
+                ::rmdir(aside.constData());
+            }
+        }
+        ::_exit(0);
+    }
+    ASSERT_GT(swapper, 0);
+    QString error;
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        error = update(open + "/desktop-suite/controls.json");
+        ::unlink((made + "/controls.json").constData());
+        ::rmdir(made.constData());
+    }
+    ::kill(swapper, SIGKILL);
+    ::waitpid(swapper, nullptr, 0);
+    EXPECT_EQ(error.toStdString(), ("The control catalogue " + open + "/desktop-suite/controls.json cannot be used: folder "
+                                    + open + " is writable by every user")
+                                       .toStdString());
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(secret).constData(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0600u);
+    EXPECT_EQ(QDir(secretFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"file"});
+    EXPECT_EQ(data.read(secret), "root's own\n");
 }
 
 // The loader's cache is read as the loader reads it, and says what ldconfig says.
