@@ -7,19 +7,23 @@ function(suite_test_code target)
     target_precompile_headers(${target} REUSE_FROM runtime_test_main)
 endfunction()
 
-# suite_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [UNPRIVILEGED])
+# suite_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [UNPRIVILEGED] [FILTER <filter>])
 # A GoogleTest program whose cases CTest runs off screen, one CTest test per case.
 # UNPRIVILEGED runs it without root's capabilities even when the run is root's, so that
 # file permissions (an unreadable file, a folder that cannot be written) really hold.
+# FILTER, a GoogleTest filter, names the cases to run, when the sources hold others.
 function(suite_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "UNPRIVILEGED" "" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "UNPRIVILEGED" "FILTER" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     suite_test_code(${name})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES})
     if(arg_UNPRIVILEGED)
         set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/tools/unprivileged")
     endif()
-    gtest_discover_tests(${name}
+    if(arg_FILTER)
+        set(filter TEST_FILTER ${arg_FILTER})
+    endif()
+    gtest_discover_tests(${name} ${filter}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${SUITE_TEST_ENVIRONMENT}")

@@ -2,6 +2,7 @@
 
 #include "runtime/files/fileerror.h"
 #include "runtime/files/filesave.h"
+#include "runtime/files/trust.h"
 #include "runtime/forms/msgbox.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QStandardPaths>
 #include <QStringList>
 
-#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,23 +23,28 @@ bool userCanWrite(const Text& folder)
     return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
-// Makes `path` and every missing folder above it, each private to the user, as the XDG
-// base directory rules ask of a data home that has to be made. Returns the reason it
-// could not, empty when the folder is there; `made` tells whether it was made now.
-Text makeFolders(const Text& path, bool& made)
+// Whether a folder, or a link that may stand for one, already has the folder's name: a
+// refused one then cannot be used, rather than made.
+bool folderIsThere(const Text& folder)
 {
-    made = false;
-    const QByteArray encoded = QFile::encodeName(QDir::cleanPath(path));
-    for (qsizetype slash = encoded.indexOf('/', 1);; slash = encoded.indexOf('/', slash + 1)) {
-        const QByteArray folder = slash < 0 ? encoded : encoded.left(slash);
-        if (::mkdir(folder.constData(), 0700) == 0)
-            made = slash < 0;
-        else if (errno != EEXIST)
-            return FileFailure::ofSystem(errno).reason;
-        if (slash < 0)
-            break;
-    }
-    return QFileInfo(path).isDir() ? Text() : QStringLiteral("a file of that name is in the way");
+    struct stat status {};
+    return ::lstat(QFile::encodeName(folder).constData(), &status) == 0
+           && (S_ISDIR(status.st_mode) || S_ISLNK(status.st_mode));
+}
+
+// Why the folder `checked` for `folder` cannot be made, or the one there cannot be used;
+// empty when it is ready.
+Text whyUnusable(const Text& folder, const CheckedPath& checked)
+{
+    const Text cannotMake = QStringLiteral("Cannot make the folder %1 for this program's files: %2");
+    const Text cannotUse = QStringLiteral("Cannot use the folder %1 for this program's files: %2");
+    if (!checked.isOpen())
+        return (folderIsThere(folder) ? cannotUse : cannotMake).arg(folder, checked.refusal());
+    // Only root's folder gets here, as the walk refuses any other user's: safe from others,
+    // but the user could save nothing in it.
+    if (checked.status().st_uid != ::geteuid())
+        return cannotUse.arg(folder, QStringLiteral("it belongs to root"));
+    return {};
 }
 
 // Copies each file of `samples` into `folder`, and says which could not be copied and
@@ -76,10 +81,12 @@ DataFolder DataFolder::settle(const Text& executableFolder, const Text& programN
 
     const Text dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const Text folder = dataHome + QStringLiteral("/desktop-suite/") + programName;
-    bool made = false;
-    if (const Text reason = makeFolders(folder, made); !reason.isEmpty())
-        return {folder, QStringLiteral("Cannot make the folder %1 for this program's files: %2").arg(folder, reason)};
-    if (!made)
+    // Private to the user, as the XDG base directory rules ask of a data home that has to be
+    // made.
+    const CheckedPath checked = CheckedPath::makeFolder(folder, 0700);
+    if (const Text reason = whyUnusable(folder, checked); !reason.isEmpty())
+        return {folder, reason};
+    if (!checked.made())
         return {folder, {}};
     return {folder, copySamples(installedSamples + '/' + programName, folder)};
 }

@@ -19,9 +19,15 @@ namespace runtime {
 // (share/desktop-suite/samples/<program>/), so that the first run has something to
 // show. Samples go only into a folder just made: a file the user already has, or has
 // deleted on purpose, is never replaced.
+//
+// A folder that is there already is used only when it is the user's own, and neither it
+// nor any folder on its path can be changed by another user than root (CheckedPath): in a
+// data home others may add to, another user could have made it, or a link in its place,
+// to read what the program saves or to have it save where they choose. Each folder is
+// made inside the checked one above it, so no one's link is followed on the way.
 struct DataFolder {
     Text path;     // without a trailing separator
-    Text failure;  // why the folder could not be made or filled; empty when it is ready
+    Text failure;  // why the folder could not be made, used or filled; empty when it is ready
 
     // Settles the folder of the program named `programName` whose executable lies in
     // `executableFolder`, making and filling the user's folder when it is the one.

@@ -13,7 +13,10 @@
 
 #include <optional>
 #include <ostream>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 // Shows texts as text when an expectation fails.
 void PrintTo(const QString& text, std::ostream* out)
@@ -65,6 +68,11 @@ private:
     QByteArray folder_;
 };
 
+bool setMode(const QString& path, mode_t mode)
+{
+    return ::chmod(QFile::encodeName(path).constData(), mode) == 0;
+}
+
 mode_t modeOf(const QString& path)
 {
     struct stat status {};
@@ -93,6 +101,18 @@ protected:
         return QDir::cleanPath(bin() + "/" SUITE_SAMPLES_FROM_PROGRAMS "/" + name);
     }
     QStringList filesInBin() const { return QDir(bin()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+    // Settles the folder of vornd in `dataHome`, which must be refused with `reason`, and
+    // nothing be written into `untouched` (the folder found there, or a link's target).
+    void expectRefused(const QString& dataHome, const QString& reason, const QString& untouched) const
+    {
+        const EnvironmentVariable home("XDG_DATA_HOME", dataHome);
+        const QString path = dataHome + "/desktop-suite/vornd";
+        const DataFolder folder = DataFolder::settle(bin(), "vornd");
+        EXPECT_EQ(folder.path, path);
+        EXPECT_EQ(folder.failure, reason.arg(path));
+        EXPECT_EQ(QDir(untouched).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
 
     TestFolder tree;
     TestFolder user;
@@ -161,23 +181,134 @@ TEST_F(InstalledProgram, AFolderThatCannotBeMadeIsNamedWithTheReason)
     const FolderMode locked(user.path("locked"), 0500);
     const struct {
         const char* dataHome;
-        const char* reason;
+        const char* reason;  // %1 is the data home
     } cases[] = {
-        {"locked/data", "Permission denied"},
-        {"plain-file", "Not a directory"},
-        {"data", "a file of that name is in the way"},
+        {"locked/data", "%1 cannot be made: Permission denied"},
+        {"plain-file", "%1 is not a folder"},
+        {"data", "%1/desktop-suite/vornd is not a folder"},
     };
     for (const auto& row : cases) {
         const EnvironmentVariable dataHome("XDG_DATA_HOME", user.path(row.dataHome));
         const QString expectedPath = user.path(row.dataHome) + "/desktop-suite/vornd";
         const DataFolder folder = DataFolder::settle(bin(), "vornd");
         EXPECT_EQ(folder.path, expectedPath) << row.dataHome;
-        EXPECT_EQ(folder.failure, "Cannot make the folder " + expectedPath + " for this program's files: " + row.reason)
+        EXPECT_EQ(folder.failure, "Cannot make the folder " + expectedPath + " for this program's files: "
+                                      + QString(row.reason).arg(user.path(row.dataHome)))
             << row.dataHome;
     }
     EXPECT_EQ(user.read("plain-file"), "not a folder\r\n");
     EXPECT_EQ(user.read("data/desktop-suite/vornd"), "in the way\r\n");
     EXPECT_FALSE(user.exists("locked/data"));
+    EXPECT_EQ(filesInBin(), QStringList());
+}
+
+// Others could read what the program saves in it, or put their own files in its place.
+TEST_F(InstalledProgram, AFolderOfTheUsersThatOthersCanChangeIsNotUsed)
+{
+    const struct {
+        const char* dataHome;
+        mode_t dataHomeMode;
+        mode_t folderMode;
+        const char* reason;  // %1 is the data folder
+    } rows[] = {
+        {"open-folder", 0700, 0777, "Cannot use the folder %1 for this program's files: folder %1 is writable by every user"},
+        {"open-home", 0777, 0700,
+         "Cannot use the folder %1 for this program's files: folder %2 is writable by every user"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dataHome);
+        const QString dataHome = user.path(row.dataHome);
+        const QString folder = dataHome + "/desktop-suite/vornd";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(setMode(dataHome, row.dataHomeMode) && setMode(folder, row.folderMode));
+        expectRefused(dataHome, QString(row.reason).replace("%2", dataHome), folder);
+    }
+    EXPECT_EQ(filesInBin(), QStringList());
+}
+
+// Another user, as whom folders and links are made where the data folder goes.
+uid_t otherUser()
+{
+    const passwd* nobody = ::getpwnam("nobody");
+    return nobody ? nobody->pw_uid : 0;
+}
+
+bool giveTo(const QString& path, uid_t owner)
+{
+    return ::lchown(QFile::encodeName(path).constData(), owner, gid_t(-1)) == 0;
+}
+
+// Root with its capabilities, which tools/unprivileged takes away.
+bool mayGiveFilesAway()
+{
+    TestFolder probe;
+    probe.write("probe", "");
+    return ::geteuid() == 0 && otherUser() != 0 && giveTo(probe.path("probe"), otherUser());
+}
+
+// Takes the other user's part until it goes out of scope; root can come back, as only
+// the effective user changes.
+class AsTheOtherUser {
+public:
+    AsTheOtherUser() { EXPECT_EQ(::seteuid(otherUser()), 0); }
+    ~AsTheOtherUser() { EXPECT_EQ(::seteuid(0), 0); }
+};
+
+// A data home every user may add to, a sticky folder of root's as /tmp is: another user
+// may have made the folders, or a link, before the program first runs, to read what it
+// saves there or have it save where that user chooses.
+TEST_F(InstalledProgram, AFolderOrLinkOfAnotherUserIsNotUsedAndNothingIsWrittenThere)
+{
+    if (!mayGiveFilesAway())
+        GTEST_SKIP() << "making another user's folders and links needs root's capabilities";
+    const uid_t other = otherUser();
+    // What is in each row's data home before the program first runs: folders, and links to a
+    // folder of root's alone (mode 0).
+    struct Planted {
+        const char* name;
+        uid_t owner;
+        mode_t mode;
+    };
+    const struct {
+        const char* dataHome;
+        std::vector<Planted> planted;
+        bool asTheOtherUser;
+        const char* reason;  // %1 is the data folder, %2 the data home
+    } rows[] = {
+        {"theirs", {{"desktop-suite", 0, 01777}, {"desktop-suite/vornd", other, 0700}}, false,
+         "Cannot use the folder %1 for this program's files: folder %1 is writable by user nobody"},
+        {"their-link-above", {{"desktop-suite", other, 0}}, false,
+         "Cannot make the folder %1 for this program's files: %2/desktop-suite is a symbolic link of user nobody in a "
+         "folder every user may add to; it is not followed"},
+        {"their-link", {{"desktop-suite", 0, 01777}, {"desktop-suite/vornd", other, 0}}, false,
+         "Cannot use the folder %1 for this program's files: %1 is a symbolic link of user nobody in a folder every "
+         "user may add to; it is not followed"},
+        // Safe from others, but the other user could save nothing in it.
+        {"roots", {{"desktop-suite", 0, 0755}, {"desktop-suite/vornd", 0, 0755}}, true,
+         "Cannot use the folder %1 for this program's files: it belongs to root"},
+    };
+    // The other user must reach the installed tree and the data home to be refused for
+    // what is in it.
+    const FolderMode reachableTree(tree.path(), 0755);
+    const FolderMode reachableHome(user.path(), 0755);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dataHome);
+        const QString dataHome = user.path(row.dataHome);
+        const QString rootOnly = dataHome + "-root-only";
+        ASSERT_TRUE(QDir().mkpath(dataHome) && setMode(dataHome, 01777) && QDir().mkpath(rootOnly) && setMode(rootOnly, 0700));
+        bool throughALink = false;
+        for (const Planted& planted : row.planted) {
+            const QString path = dataHome + "/" + planted.name;
+            throughALink = throughALink || planted.mode == 0;
+            ASSERT_TRUE(planted.mode == 0 ? QFile::link(rootOnly, path) : QDir().mkpath(path) && setMode(path, planted.mode));
+            ASSERT_TRUE(giveTo(path, planted.owner));
+        }
+        std::optional<AsTheOtherUser> asTheOtherUser;
+        if (row.asTheOtherUser)
+            asTheOtherUser.emplace();
+        expectRefused(dataHome, QString(row.reason).replace("%2", dataHome),
+                      throughALink ? rootOnly : dataHome + "/desktop-suite/vornd");
+    }
     EXPECT_EQ(filesInBin(), QStringList());
 }
 
