@@ -5,6 +5,7 @@
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
 #include "runtime/components/versionblock.h"
+#include "runtime/files/trust.h"
 #include "runtime/tools/classchooser.h"
 #include "runtime/tools/notation.h"
 #include "runtime/tools/script.h"
@@ -96,19 +97,37 @@ void recordInstalledPath(const Text& library)
     });
 }
 
-// The control libraries of a folder: the files whose version block marks them.
-QStringList librariesIn(const Text& folder)
-{
+// The control libraries of a folder, and why names in it that lead to no file a host would
+// trust were refused.
+struct FolderLibraries {
     QStringList libraries;
-    for (const QFileInfo& file : QDir(folder).entryInfoList({QStringLiteral("*.so")}, QDir::Files, QDir::Name)) {
+    QStringList refusals;
+};
+
+// The libraries are the files whose version block marks them. Each name is listed whatever
+// it leads to (a link, a dangling one, a pipe, a device), and its version block is read
+// from the file that its whole path was checked to lead to, so that a refused name is said
+// and never opened to be read.
+FolderLibraries librariesIn(const Text& folder)
+{
+    FolderLibraries found;
+    const QDir::Filters anyName = QDir::Files | QDir::System;
+    for (const QFileInfo& file : QDir(folder).entryInfoList({QStringLiteral("*.so")}, anyName, QDir::Name)) {
+        const Text path = file.absoluteFilePath();
+        const CheckedPath checked = CheckedPath::openFile(path);
+        if (!checked.isOpen()) {
+            found.refusals.append(
+                QStringLiteral("Cannot register %1: the library is not trusted: %2").arg(path, checked.refusal()));
+            continue;
+        }
         try {
-            components::readVersionBlock(file.absoluteFilePath());
-            libraries.append(file.absoluteFilePath());
+            components::readVersionBlock(checked.descriptor(), path);
+            found.libraries.append(path);
         } catch (const RuntimeError&) {
             // Not a control library (the runtime itself, for one): not ours to register.
         }
     }
-    return libraries;
+    return found;
 }
 
 bool callEntryPoint(const Text& path, bool registering, const Output& output)
@@ -146,12 +165,15 @@ int registerEach(const QStringList& paths, const Output& output)
     for (const Text& given : paths) {
         const QFileInfo file(given);
         if (file.isDir()) {
-            const QStringList libraries = librariesIn(file.absoluteFilePath());
-            if (libraries.isEmpty()) {
+            const FolderLibraries found = librariesIn(file.absoluteFilePath());
+            for (const Text& refusal : found.refusals)
+                output.error(refusal);
+            allDone = allDone && found.refusals.isEmpty();
+            if (found.libraries.isEmpty()) {
                 output.error(QStringLiteral("%1 holds no control library").arg(file.absoluteFilePath()));
                 allDone = false;
             }
-            for (const Text& library : libraries)
+            for (const Text& library : found.libraries)
                 allDone = callEntryPoint(library, true, output) && allDone;
         } else {
             allDone = callEntryPoint(file.absoluteFilePath(), true, output) && allDone;

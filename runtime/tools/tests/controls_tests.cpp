@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,25 @@ class ControlsTool : public ::testing::Test {
 protected:
     ToolRun run(const QStringList& arguments, const QByteArray& input = {}, const QString& folder = {})
     {
+        return runProgram(CONTROLS_TOOL, arguments, input, folder);
+    }
+
+    // Runs the tool under strace, which writes each file it opens, and how, into `trace`.
+    ToolRun runTraced(const QString& trace, const QStringList& arguments)
+    {
+        const QString strace = QStandardPaths::findExecutable("strace");
+        EXPECT_FALSE(strace.isEmpty()) << "strace watches what the tool opens; ./suite installs it";
+        // LeakSanitizer cannot trace a process that strace traces already; the other runs
+        // of the tool look for its leaks.
+        const QString sanitizer = qEnvironmentVariable("ASAN_OPTIONS");
+        const QString noLeakCheck = "ASAN_OPTIONS=" + sanitizer + (sanitizer.isEmpty() ? "" : ":") + "detect_leaks=0";
+        return runProgram(strace, QStringList{"-f", "-q", "-E", noLeakCheck, "-e", "trace=openat", "-o", trace, CONTROLS_TOOL}
+                                      + arguments);
+    }
+
+    ToolRun runProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {},
+                       const QString& folder = {})
+    {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_DATA_HOME", data.path());
@@ -45,7 +65,7 @@ protected:
         process.setProcessEnvironment(environment);
         if (!folder.isEmpty())
             process.setWorkingDirectory(folder);
-        process.start(CONTROLS_TOOL, arguments);
+        process.start(program, arguments);
         process.write(input);
         process.closeWriteChannel();
         EXPECT_TRUE(process.waitForFinished(60000));
@@ -99,6 +119,38 @@ TEST_F(ControlsTool, RegistersTheControlLibrariesOfAFolderAndNothingElse)
     const ToolRun none = run({"register", empty.path()});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.error, empty.path() + " holds no control library\n");
+}
+
+// A name in the folder that leads to no ordinary file is refused without opening what it
+// names to read it: a device would be read as root, and a pipe could stall the tool.
+TEST_F(ControlsTool, RefusesANameOfAFolderThatLeadsToNoOrdinaryFileWithoutOpeningIt)
+{
+    QFile::copy(SAMPLE_LIBRARY, work.path("libsample.so"));
+    ASSERT_TRUE(QFile::link("/dev/zero", work.path("zero.so")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(work.path("pipe.so")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(work.path("gone"), work.path("gone.so")));
+    runtime::testing::TestFolder traces;
+    const ToolRun registered = runTraced(traces.path("openat"), {"register", work.path()});
+    EXPECT_EQ(registered.status, 1);
+    EXPECT_EQ(registered.out, "Registered sample.sampler (" + QFileInfo(work.path("libsample.so")).canonicalFilePath() + ")\n");
+    const QString refused = "Cannot register %1: the library is not trusted: %2\n";
+    EXPECT_EQ(registered.error.toStdString(),
+              (refused.arg(work.path("gone.so"), work.path("gone") + ": No such file or directory")
+               + refused.arg(work.path("pipe.so"), work.path("pipe.so") + " is not an ordinary file")
+               + refused.arg(work.path("zero.so"), "/dev/zero is not an ordinary file"))
+                  .toStdString());
+
+    // Looked at (O_PATH), never opened to be read.
+    const QString trace = QString::fromUtf8(traces.read("openat"));
+    const QRegularExpression opened(R"re(openat\([^,]*, "(?:[^"]*/)?(zero|zero\.so|pipe\.so|gone|gone\.so)", [^)]*)re");
+    QStringList lookedAt;
+    for (auto match = opened.globalMatch(trace); match.hasNext();) {
+        const QRegularExpressionMatch call = match.next();
+        EXPECT_TRUE(call.captured().contains("O_PATH")) << call.captured().toStdString();
+        lookedAt.append(call.captured(1));
+    }
+    // The pattern does see the tool's calls: the names listed were looked at.
+    EXPECT_TRUE(lookedAt.contains("zero.so") && lookedAt.contains("pipe.so")) << lookedAt.join(' ').toStdString();
 }
 
 TEST_F(ControlsTool, ListAndDescribeSayWhyAHostWouldRefuseALibrary)
