@@ -12,7 +12,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace runtime::components {
@@ -200,6 +202,25 @@ QByteArray pathOf(const QByteArray& name, const DynamicSection& asking, const QB
     return {};
 }
 
+// What the dynamic section of the file held by `file` says; where it is damaged, what
+// is. Kept while the file is unchanged, as a host checks the same library each time it
+// creates one of its controls: a change of the file's bytes changes its status change
+// time, which no one can set back.
+const DynamicSection& dynamicSectionOfFile(const CheckedPath& file)
+{
+    using Identity = std::tuple<dev_t, ino_t, time_t, long>;
+    static std::map<Identity, DynamicSection> known;
+    const struct stat& status = file.status();
+    const Identity identity{status.st_dev, status.st_ino, status.st_ctim.tv_sec, status.st_ctim.tv_nsec};
+    if (const auto found = known.find(identity); found != known.end())
+        return found->second;
+    const ProgramHeaders headers = programHeadersOf(file.descriptor());
+    DynamicSection section = dynamicSectionOf(file.descriptor(), headers.segments);
+    if (!headers.failure.isEmpty())
+        section.failure = headers.failure;
+    return known.emplace(identity, std::move(section)).first->second;
+}
+
 // Finds and checks what a library needs, and what that needs, depth first.
 class Search {
 public:
@@ -208,9 +229,8 @@ public:
     // Why `library`, whose dynamic section is `section`, must not be loaded, or the empty text.
     Text refusalOf(const CheckedPath& library, const DynamicSection& section)
     {
-        const QByteArray origin = QFile::encodeName(QFileInfo(library.path()).path());
         for (const QByteArray& name : section.needed) {
-            if (known_.contains(name))
+            if (loaded_.contains(name) || found_.contains(name))
                 continue;
             const auto refused = [&](const Text& reason) {
                 return QStringLiteral("%1 needs %2, which is refused: %3").arg(library.path(), QFile::decodeName(name), reason);
@@ -219,16 +239,15 @@ public:
                 return refused(QStringLiteral("it is named by its path, which the system's loader would open unchecked"));
             if (asked_.contains(name))
                 return refused(QStringLiteral("it needs, in turn, the library that needs it"));
-            const QByteArray path = pathOf(name, section, origin);
+            const QByteArray path = pathOf(name, section, QFile::encodeName(QFileInfo(library.path()).path()));
             if (path.isEmpty())
                 return refused(QStringLiteral("it is in none of the folders the system's loader looks in"));
             CheckedPath dependency = CheckedPath::openFile(QFile::decodeName(path));
             if (!dependency.isOpen())
                 return refused(dependency.refusal());
-            const ProgramHeaders headers = programHeadersOf(dependency.descriptor());
-            const DynamicSection itsSection = dynamicSectionOf(dependency.descriptor(), headers.segments);
-            if (const Text failure = headers.failure.isEmpty() ? itsSection.failure : headers.failure; !failure.isEmpty())
-                return refused(QStringLiteral("%1: %2").arg(dependency.path(), failure));
+            const DynamicSection& itsSection = dynamicSectionOfFile(dependency);
+            if (!itsSection.failure.isEmpty())
+                return refused(QStringLiteral("%1: %2").arg(dependency.path(), itsSection.failure));
             // The loader would not know it by the name it is asked for, and would look for it.
             if (itsSection.name != name)
                 return refused(QStringLiteral("%1 does not name itself %2").arg(dependency.path(), QFile::decodeName(name)));
@@ -236,14 +255,15 @@ public:
             if (Text refusal = refusalOf(dependency, itsSection); !refusal.isEmpty())
                 return refusal;
             asked_.erase(name);
-            known_.insert(name);
+            found_.insert(name);
             found.files.push_back(std::move(dependency));
         }
         return {};
     }
 
 private:
-    std::set<QByteArray> known_ = loadedNames();
+    const std::set<QByteArray>& loaded_ = loadedNames();
+    std::set<QByteArray> found_;  // the names of the dependencies found so far
     std::set<QByteArray> asked_;  // the names being looked for, from the library down
 };
 
@@ -251,10 +271,9 @@ private:
 
 Dependencies checkDependencies(const CheckedPath& library)
 {
-    const ProgramHeaders headers = programHeadersOf(library.descriptor());
-    const DynamicSection section = dynamicSectionOf(library.descriptor(), headers.segments);
-    if (const Text failure = headers.failure.isEmpty() ? section.failure : headers.failure; !failure.isEmpty())
-        return {{}, QStringLiteral("%1 is not a control library: %2").arg(library.path(), failure)};
+    const DynamicSection& section = dynamicSectionOfFile(library);
+    if (!section.failure.isEmpty())
+        return {{}, QStringLiteral("%1 is not a control library: %2").arg(library.path(), section.failure)};
     Search search;
     search.found.refusal = search.refusalOf(library, section);
     if (!search.found.refusal.isEmpty())

@@ -116,16 +116,21 @@ Text namedWriterIn(const std::vector<AccessEntry>& entries)
     return {};
 }
 
+// Whether files are to be made in the folders walked, so that the access lists new files
+// inherit from them matter too.
+enum class NewFiles { None, Made };
+
 // Why no one but the caller and root can be sure to be the only ones to change the file
-// or folder at `path` (held by `descriptor`), as the class comment says; or the empty
-// text. `what` is "file" or "folder".
-Text otherWriterOf(const char* what, const Text& path, int descriptor, const struct stat& status)
+// or folder held by `descriptor`, as the class comment says; or the empty text. `what` is
+// "file" or "folder"; `pathOf()` gives its path, which is only worked out for a refusal.
+template <typename PathOf>
+Text otherWriterOf(const char* what, const PathOf& pathOf, int descriptor, const struct stat& status, NewFiles newFiles)
 {
-    const auto refusal = [&](const Text& reason) { return QStringLiteral("%1 %2 %3").arg(QLatin1String(what), path, reason); };
+    const auto refusal = [&](const Text& reason) { return QStringLiteral("%1 %2 %3").arg(QLatin1String(what), pathOf(), reason); };
     if (!isCallerOrRoot(status.st_uid))
         return refusal(QStringLiteral("is writable by user %1").arg(userName(status.st_uid)));
     const bool folder = S_ISDIR(status.st_mode);
-    if (folder) {
+    if (folder && newFiles == NewFiles::Made) {
         const auto inherited = accessListOf(descriptor, defaultAccessListAttribute);
         if (!inherited)
             return refusal(QStringLiteral("has a default access list that cannot be read"));
@@ -150,7 +155,7 @@ Text otherWriterOf(const char* what, const Text& path, int descriptor, const str
     }
     if (groupMayWrite && status.st_gid != 0)
         return refusal(QStringLiteral("is writable by group %1, and only root's group may be (chmod g-w %2)")
-                           .arg(groupName(status.st_gid), path));
+                           .arg(groupName(status.st_gid), pathOf()));
     if (Text writer = namedWriterIn(*entries); !writer.isEmpty())
         return refusal(QStringLiteral("grants write to %1 through its access list").arg(writer));
     return {};
@@ -197,6 +202,9 @@ struct Walk {
     std::vector<QByteArray> names;
     std::vector<struct stat> statuses;
     bool madeLast = false;
+
+    // A file is only read; files may be made in a folder.
+    NewFiles newFiles() const { return wanted == Wanted::File ? NewFiles::None : NewFiles::Made; }
 
     Text pathTo(const QByteArray& name) const
     {
@@ -251,7 +259,7 @@ struct Walk {
         folders.emplace_back(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!folders.back().isOpen() || ::fstat(folders.back().get(), &status) != 0)
             return refused(QStringLiteral("/: %1").arg(systemReason(errno)));
-        if (Text refusal = otherWriterOf("folder", QStringLiteral("/"), folders.back().get(), status); !refusal.isEmpty())
+        if (Text refusal = otherWriterOf("folder", [] { return QStringLiteral("/"); }, folders.back().get(), status, newFiles()); !refusal.isEmpty())
             return refused(refusal);
         statuses.push_back(status);
 
@@ -303,7 +311,7 @@ struct Walk {
             if (!last || wanted != Wanted::File) {
                 if (!S_ISDIR(status.st_mode))
                     return refused(QStringLiteral("%1 is not a folder").arg(here()));
-                if (Text refusal = otherWriterOf("folder", here(), entry.get(), status); !refusal.isEmpty())
+                if (Text refusal = otherWriterOf("folder", here, entry.get(), status, newFiles()); !refusal.isEmpty())
                     return refused(refusal);
                 if (last)
                     return found(std::move(entry), here(), status);
@@ -323,7 +331,7 @@ struct Walk {
                 return refused(QStringLiteral("%1: %2").arg(here(), systemReason(errno)));
             if (opened.st_dev != status.st_dev || opened.st_ino != status.st_ino)
                 return refused(QStringLiteral("%1 was replaced while it was being checked").arg(here()));
-            if (Text refusal = otherWriterOf("file", here(), file.get(), opened); !refusal.isEmpty())
+            if (Text refusal = otherWriterOf("file", here, file.get(), opened, newFiles()); !refusal.isEmpty())
                 return refused(refusal);
             return found(std::move(file), here(), opened);
         }

@@ -21,8 +21,10 @@ namespace runtime {
 // it: it belongs to one of them; neither every user, nor its group unless that group is
 // root's, may write to it; and its access list lets no other user or group write. A
 // sticky folder that belongs to one of them is safe whoever may add to it, as others can
-// not replace what is in it. A folder's default access list, which new files in it
-// inherit, must let no other user or group write either.
+// not replace what is in it. A folder opened or made for files to be made in must also
+// have no default access list, which new files inherit, that lets another user or group
+// write. (A file read needs no such look at its folders: what it inherited is in its own
+// access list.)
 //
 // Group write is trusted only for root's group, where no account can be added by anyone
 // but root: that another group has no member but the caller cannot be known for certain,

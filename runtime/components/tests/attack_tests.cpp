@@ -188,11 +188,18 @@ TEST_F(HostingAttack, EachPartOfTheTrustRuleDecidesItsOwnCase)
         {"a folder above it whose access list lets another user write",
          [&](auto& row) { setfacl("u:nobody:rwx", work.filePath(row)); return library(row); },
          [&](auto& row) { return "folder " + work.filePath(row) + " grants write to user nobody through its access list"; }},
+        // What a new file would inherit is in the library's own list, when it has one.
         {"a folder whose default access list lets another user write new files",
-         [&](auto& row) { setfacl("d:u:nobody:rwx", libraryFolder(row)); return library(row); },
+         [&](auto& row) { setfacl("d:u:nobody:rwx", libraryFolder(row)); return library(row); }, trusted},
+        {"a library made in a folder whose default access list lets another user write new files",
          [&](auto& row) {
-             return "folder " + libraryFolder(row) + " grants write to user nobody in new files through its default access list";
-         }},
+             setfacl("d:u:nobody:rwx", libraryFolder(row));
+             QFile::remove(library(row));
+             plant(libraryFolder(row));
+             mode(library(row), 0775);  // the group class, and so the inherited entry, may write
+             return library(row);
+         },
+         [&](auto& row) { return "file " + library(row) + " grants write to user nobody through its access list"; }},
     };
     int number = 0;
     for (const auto& row : rows) {
@@ -382,6 +389,20 @@ TEST_F(HostingAttack, TheCatalogueFolderIsNeverALinkOfAnotherUsers)
     EXPECT_EQ(after.st_mode & 07777, 0600u);
     EXPECT_EQ(QDir(secretFolder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"file"});
     EXPECT_EQ(data.read(secret), "root's own\n");
+}
+
+// Whoever a folder's default access list lets write would be let write the catalogue made
+// in it: no catalogue is made there.
+TEST_F(HostingAttack, NoCatalogueIsMadeWhereAnotherUserCouldWriteIt)
+{
+    const QString folder = QFileInfo(data.catalogue()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(QProcess::execute("setfacl", {"-m", "d:u:nobody:rw", folder}), 0);
+    EXPECT_EQ(LoadedLibrary::load(SAMPLE_LIBRARY)->registerServer(), Failed);
+    EXPECT_EQ(lastError().toStdString(), ("The control catalogue " + data.catalogue() + " cannot be used: folder " + folder
+                                          + " grants write to user nobody in new files through its default access list")
+                                             .toStdString());
+    EXPECT_FALSE(QFile::exists(data.catalogue()));
 }
 
 // The loader's cache is read as the loader reads it, and says what ldconfig says.
