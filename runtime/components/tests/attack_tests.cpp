@@ -218,6 +218,25 @@ TEST_F(HostingAttack, EachPartOfTheTrustRuleDecidesItsOwnCase)
     }
 }
 
+// A user's own group is trusted no more than any other group but root's: who else may be
+// in it cannot be known for certain. The host runs as that user here.
+TEST_F(HostingAttack, ALibraryTheCallersOwnGroupMayWriteIsRefusedWithTheFix)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(work.path()).constData(), 0755), 0);
+    const QString theirs = folder("theirs", 0755, other);
+    const QString library = copyOf(SAMPLE_PLANTED_LIBRARY, theirs);
+    ASSERT_EQ(::chown(QFile::encodeName(library).constData(), other, otherGroup), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(library).constData(), 0775), 0);
+    // Only the effective user changes, so root can come back.
+    ASSERT_EQ(::seteuid(other), 0);
+    const QString refusal = checkLibrary(library).refusal;
+    ASSERT_EQ(::seteuid(0), 0);
+    EXPECT_EQ(refusal.toStdString(), ("the library is not trusted: file " + library
+                                      + " is writable by group nogroup, and only root's group may be (chmod g-w " + library + ")")
+                                         .toStdString());
+    EXPECT_FALSE(plantedCodeRan());
+}
+
 // A library's search path ($ORIGIN/helpers here) and LD_LIBRARY_PATH lead the system's
 // loader to the libraries it needs; each is loaded only from a folder the host checked.
 // Each row runs in a process of its own, as the loader reads LD_LIBRARY_PATH at start.
