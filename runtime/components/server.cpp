@@ -11,6 +11,7 @@
 
 #include <dlfcn.h>
 
+#include <exception>
 #include <map>
 #include <mutex>
 
@@ -105,11 +106,23 @@ std::unique_ptr<UserControl> ClassFactory::createInstance()
         lastErrorText = QStringLiteral("the class %1 is created only on the window thread, which hosts it").arg(identifier);
         return nullptr;
     }
+    // The class's own code: whatever it throws stays on this side of the entry point, where
+    // the host is told why it has no control.
     std::unique_ptr<UserControl> control;
     try {
         control.reset(type_.create());
     } catch (const RuntimeError& error) {
         lastErrorText = QStringLiteral("the class %1 failed to start: %2").arg(identifier, error.text());
+        return nullptr;
+    } catch (const std::exception& error) {
+        lastErrorText = QStringLiteral("the class %1 failed to start: %2").arg(identifier, QString::fromLocal8Bit(error.what()));
+        return nullptr;
+    } catch (...) {
+        lastErrorText = QStringLiteral("the class %1 failed to start").arg(identifier);
+        return nullptr;
+    }
+    if (!control) {
+        lastErrorText = QStringLiteral("the class %1 made no control").arg(identifier);
         return nullptr;
     }
     control->server_ = &state_;

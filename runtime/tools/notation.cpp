@@ -1,5 +1,7 @@
 #include "runtime/tools/notation.h"
 
+#include <cmath>
+
 namespace runtime::tools {
 namespace {
 
@@ -97,6 +99,15 @@ Text memberSignature(const components::MemberInfo& member)
     if (member.result != ValueType::Empty)
         text += QStringLiteral(" As ") + typeName(member.result);
     return text;
+}
+
+std::optional<float> extentOf(const Text& typed)
+{
+    bool isNumber = false;
+    const float value = typed.trimmed().toFloat(&isNumber);
+    if (!isNumber || !std::isfinite(value) || value < 0 || value > largestExtent)
+        return std::nullopt;
+    return value;
 }
 
 }  // namespace runtime::tools

@@ -14,6 +14,13 @@ namespace runtime::tools {
 // value or a text is not closed, with `fault` saying which.
 std::optional<Arguments> argumentsOf(const Text& typed, Text& fault);
 
+// Far beyond any window, and still whole pixels a widget can have.
+inline constexpr int largestExtent = 100000;
+
+// A width or a height in twips as a user types it: a number from 0 to largestExtent;
+// std::nullopt for anything else.
+std::optional<float> extentOf(const Text& typed);
+
 // A member as type information writes it: "additem(ByRef str As String)",
 // "count As String", "clicked()".
 Text memberSignature(const components::MemberInfo& member);

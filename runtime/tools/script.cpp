@@ -158,13 +158,11 @@ struct ScriptRunner::Interpreter {
 
     void resize(const Text& line, const QStringList& words)
     {
-        bool widthIsNumber = false;
-        bool heightIsNumber = false;
-        const float width = words.value(1).toFloat(&widthIsNumber);
-        const float height = words.value(2).toFloat(&heightIsNumber);
-        if (words.size() != 3 || !widthIsNumber || !heightIsNumber)
-            return fault(QStringLiteral("resize needs a width and a height in twips"));
-        host.extentRequested(width, height);
+        const std::optional<float> width = extentOf(words.value(1));
+        const std::optional<float> height = extentOf(words.value(2));
+        if (words.size() != 3 || !width || !height)
+            return fault(QStringLiteral("resize needs a width and a height from 0 to %1 twips").arg(largestExtent));
+        host.extentRequested(*width, *height);
         const UserControl& control = *instance().control();
         print(QStringLiteral("%1 -> %2 x %3").arg(line, twips(control.width()), twips(control.height())));
     }
@@ -198,7 +196,13 @@ struct ScriptRunner::Interpreter {
         print(QStringLiteral("focused -> %1").arg(name));
     }
 
-    void type(const Text& line, const QStringList&) { host.type(line.mid(line.indexOf(u' ') + 1)); }
+    void type(const Text& line, const QStringList&)
+    {
+        const qsizetype space = line.indexOf(u' ');
+        if (space < 0)
+            return fault(QStringLiteral("type needs the text to type"));
+        host.type(line.mid(space + 1));
+    }
 
     void key(const Text&, const QStringList& words)
     {

@@ -18,23 +18,11 @@ using components::CallResult;
 using components::MemberInfo;
 using components::MemberKind;
 
-// Far beyond any window, and still whole pixels a widget can have.
-constexpr int largestExtent = 100000;
-
 Text twips(float value)
 {
     char digits[32];
     const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
     return QString::fromLatin1(digits, end - digits);
-}
-
-std::optional<float> extentOf(const Text& typed)
-{
-    bool isNumber = false;
-    const float value = typed.trimmed().toFloat(&isNumber);
-    if (!isNumber || !std::isfinite(value) || value < 0 || value > largestExtent)
-        return std::nullopt;
-    return value;
 }
 
 Text commandOf(CallKind kind)

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <stdexcept>
 #include <thread>
 
 #include <sys/stat.h>
@@ -412,6 +413,35 @@ TEST(CheckedPaths, AreNamedByThePathWalkedWithLinksAndDotDotResolved)
 
     EXPECT_EQ(CheckedPath::openFile(folder + "/sub/deeper/../../libsample.so").path(), folder + "/libsample.so");
     EXPECT_EQ(CheckedPath::openFile(folder + "/sub/link.so").path(), folder + "/libsample.so");
+}
+
+// A class's code that fails to make its control, however it fails, leaves the host with
+// no control and the reason, and the library with no live object of it.
+TEST(ClassFactories, AClassThatFailsToStartIsAnErrorWhateverItThrows)
+{
+    const struct {
+        const char* what;
+        runtime::UserControl* (*create)();
+        const char* error;
+    } rows[] = {
+        {"the runtime's error", []() -> runtime::UserControl* { throw RuntimeError(7, "Out of memory"); },
+         "the class sample.sampler failed to start: Out of memory"},
+        {"a standard exception", []() -> runtime::UserControl* { throw std::length_error("too many entries"); },
+         "the class sample.sampler failed to start: too many entries"},
+        {"anything else", []() -> runtime::UserControl* { throw 42; }, "the class sample.sampler failed to start"},
+        {"no control", []() -> runtime::UserControl* { return nullptr; }, "the class sample.sampler made no control"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ClassDescriptor failing = *sample::library.classes[0];
+        failing.create = row.create;
+        {
+            ClassFactory factory(sample::library, failing);
+            EXPECT_EQ(factory.createInstance(), nullptr);
+            EXPECT_EQ(lastError().toStdString(), row.error);
+        }
+        EXPECT_EQ(canUnloadNow(sample::library), Ok);
+    }
 }
 
 TEST(ComponentRegistration, AVersionBlockThatIsIncompleteOrOfAnotherKindIsRefused)

@@ -284,13 +284,18 @@ call repeat "a" 1% -> error 91: The control has been destroyed
 TEST_F(ControlsTool, AScriptLineItCannotReadIsNamedAndTheRestRuns)
 {
     run({"register", SAMPLE_LIBRARY});
-    const ToolRun ran = run({"script", "sample.sampler"}, "fly\ncall nothing\ncall repeat \"x\ncall repeat \"a\" 2x\ncall repeat \"a\" 2 3\nget resizes\n");
+    const ToolRun ran = run({"script", "sample.sampler"}, "fly\ncall nothing\ncall repeat \"x\ncall repeat \"a\" 2x\ncall repeat \"a\" 2 3\n"
+                                                         "type\nresize -1 600\nresize inf 600\nresize 600 nan\nget resizes\n");
     EXPECT_EQ(ran.status, 1);
     EXPECT_EQ(ran.out.toStdString(), "line 1: unknown command fly\n"
                        "line 2: the control has no member named nothing\n"
                        "line 3: a text is not closed by a quote\n"
                        "line 4: 2x is no value (\"text\", 12, 12%, 1.5, True, False or Empty)\n"
                        "call repeat \"a\" 2 3 -> error 450: Wrong number of arguments or invalid property assignment\n"
+                       "line 6: type needs the text to type\n"
+                       "line 7: resize needs a width and a height from 0 to 100000 twips\n"
+                       "line 8: resize needs a width and a height from 0 to 100000 twips\n"
+                       "line 9: resize needs a width and a height from 0 to 100000 twips\n"
                        "get resizes -> 1\n");
 }
 
