@@ -72,7 +72,10 @@ inline constexpr int PropertyReadOnly = 383;
 inline constexpr int NotSupported = 438;
 inline constexpr int WrongArguments = 450;
 inline constexpr int ObjectDestroyed = 91;
-inline constexpr int WrongThread = -2147417842;
+// A call from another thread than the window's, which alone may touch the control. Not a
+// runtime error number like those above but a status word, 0x8001010E, as a signed number:
+// the value hosts of such controls already test for.
+inline constexpr int WrongThread = static_cast<int>(0x8001010Eu);
 }  // namespace callerror
 
 }  // namespace runtime
