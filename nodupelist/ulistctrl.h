@@ -2,8 +2,8 @@
 
 #include "heldtexts.h"
 
-#include "runtime/base/event.h"
 #include "runtime/components/usercontrol.h"
+#include "runtime/forms/event.h"
 #include "runtime/forms/listbox.h"
 
 // The unique list control `ulistctrl` of the library solvane, class identifier

@@ -2,9 +2,9 @@
 
 #include "entryrules.h"
 
-#include "runtime/base/event.h"
 #include "runtime/components/usercontrol.h"
 #include "runtime/forms/button.h"
+#include "runtime/forms/event.h"
 #include "runtime/forms/label.h"
 #include "runtime/forms/textbox.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/base/event.h"
 #include "runtime/components/typeinfo.h"
+#include "runtime/forms/event.h"
 
 #include <array>
 #include <tuple>

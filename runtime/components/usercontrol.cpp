@@ -1,9 +1,9 @@
 #include "runtime/components/usercontrol.h"
 
-#include "runtime/base/event.h"
 #include "runtime/components/server.h"
 #include "runtime/forms/accessiblenames.h"
 #include "runtime/forms/designsurface.h"
+#include "runtime/forms/event.h"
 
 #include <QWidget>
 

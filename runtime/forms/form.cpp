@@ -1,8 +1,8 @@
 #include "runtime/forms/form.h"
 
-#include "runtime/base/event.h"
 #include "runtime/forms/accessiblenames.h"
 #include "runtime/forms/designsurface.h"
+#include "runtime/forms/event.h"
 
 #include <QAction>
 #include <QCloseEvent>

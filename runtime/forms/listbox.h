@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/base/event.h"
 #include "runtime/base/textlist.h"
 #include "runtime/forms/control.h"
+#include "runtime/forms/event.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/base/event.h"
 #include "runtime/base/text.h"
+#include "runtime/forms/event.h"
 
 class QAction;
 

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -43,9 +44,11 @@ QMessageBox::Icon iconOf(Icon icon)
     return QMessageBox::NoIcon;
 }
 
-std::size_t defaultIndexOf(DefaultButton button)
+// The place of the box's default button among its choices; a default past the last
+// choice is the last.
+std::size_t defaultIndexOf(const MsgBoxStyle& style, std::size_t choices)
 {
-    return static_cast<std::size_t>(button) / 256;
+    return std::min(static_cast<std::size_t>(style.defaultButton) / 256, choices - 1);
 }
 
 class DialogPresenter : public MessagePresenter {
@@ -57,8 +60,7 @@ public:
         const std::vector<ButtonChoice> choices = buttonsOf(request.style.buttons);
         for (const ButtonChoice& choice : choices)
             box.addButton(choice.button);
-        const std::size_t defaultIndex = std::min(defaultIndexOf(request.style.defaultButton), choices.size() - 1);
-        box.setDefaultButton(choices[defaultIndex].button);
+        box.setDefaultButton(choices[defaultIndexOf(request.style, choices.size())].button);
         box.exec();
         for (const ButtonChoice& choice : choices) {
             if (box.clickedButton() == box.button(choice.button))
@@ -85,6 +87,12 @@ Text defaultTitle()
 MsgBoxResult msgBox(const Text& text, MsgBoxStyle style, const Text& title)
 {
     return currentPresenter->present({text, style, title.isEmpty() ? defaultTitle() : title});
+}
+
+MsgBoxResult defaultAnswerOf(const MsgBoxStyle& style)
+{
+    const std::vector<ButtonChoice> choices = buttonsOf(style.buttons);
+    return choices[defaultIndexOf(style, choices.size())].result;
 }
 
 void setMessagePresenter(MessagePresenter* presenter)

@@ -42,7 +42,11 @@ public:
 // the box shows the program's title.
 MsgBoxResult msgBox(const Text& text, MsgBoxStyle style = {}, const Text& title = {});
 
-// Replaces the presenter for the rest of the run (tests); nullptr restores the real one.
+// The button a box answers with when Enter is pressed: its default button.
+MsgBoxResult defaultAnswerOf(const MsgBoxStyle& style);
+
+// Replaces the presenter for the rest of the run (tests, a host that shows boxes its own
+// way); nullptr restores the real one.
 void setMessagePresenter(MessagePresenter* presenter);
 
 }  // namespace runtime

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/base/event.h"
 #include "runtime/forms/control.h"
+#include "runtime/forms/event.h"
 
 class QRadioButton;
 

@@ -7,18 +7,6 @@
 #include <QKeyEvent>
 
 namespace runtime::testing {
-namespace {
-
-MsgBoxResult defaultAnswer(const MsgBoxStyle& style)
-{
-    static constexpr MsgBoxResult buttons[][3] = {
-        {Ok, Ok, Ok}, {Ok, Cancel, Cancel}, {Abort, Retry, Ignore},
-        {Yes, No, Cancel}, {Yes, No, No}, {Retry, Cancel, Cancel},
-    };
-    return buttons[static_cast<int>(style.buttons)][static_cast<int>(style.defaultButton) / 256];
-}
-
-}  // namespace
 
 ScriptedMessages::ScriptedMessages()
 {
@@ -36,7 +24,7 @@ MsgBoxResult ScriptedMessages::present(const MessageBoxRequest& request)
     if (whileShown)
         whileShown(request);
     if (answers_.empty())
-        return defaultAnswer(request.style);
+        return defaultAnswerOf(request.style);
     const MsgBoxResult answer = answers_.front();
     answers_.pop_front();
     return answer;

@@ -8,12 +8,11 @@
 
 namespace runtime::tools {
 
-ScriptHost::ScriptHost(std::shared_ptr<components::Instance> instance, Print print) : instance_(std::move(instance))
+ScriptHost::ScriptHost(std::shared_ptr<components::Instance> instance, Print print)
+    : instance_(std::move(instance)), print_(std::move(print))
 {
-    messages_.whileShown = [print](const MessageBoxRequest& request) {
-        print(QStringLiteral("message %1").arg(Variant(request.text).literal()));
-    };
-    instance_->setEventHandler([print](const components::MemberInfo& event, Arguments& arguments) {
+    setMessagePresenter(this);
+    instance_->setEventHandler([print = print_](const components::MemberInfo& event, Arguments& arguments) {
         QStringList values;
         for (const Variant& argument : arguments)
             values.append(argument.literal());
@@ -34,6 +33,13 @@ ScriptHost::ScriptHost(std::shared_ptr<components::Instance> instance, Print pri
 ScriptHost::~ScriptHost()
 {
     instance_->setSite(nullptr);
+    setMessagePresenter(nullptr);
+}
+
+MsgBoxResult ScriptHost::present(const MessageBoxRequest& request)
+{
+    print_(QStringLiteral("message %1").arg(Variant(request.text).literal()));
+    return defaultAnswerOf(request.style);
 }
 
 void ScriptHost::extentRequested(float width, float height)

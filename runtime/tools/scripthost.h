@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/components/instance.h"
-#include "runtime/testing/testing.h"
+#include "runtime/forms/msgbox.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@ namespace runtime::tools {
 // control at its design size and gives it every extent it asks for, prints each event the
 // control raises and each message box it shows (answered with its default button), and
 // delivers keys and clicks as a user's would arrive.
-class ScriptHost : public components::Site {
+class ScriptHost : public components::Site, private MessagePresenter {
 public:
     using Print = std::function<void(const Text& line)>;
 
@@ -34,9 +34,11 @@ public:
     void click(Control& child);
 
 private:
+    MsgBoxResult present(const MessageBoxRequest& request) override;
+
     std::shared_ptr<components::Instance> instance_;
+    Print print_;
     QWidget window_;
-    testing::ScriptedMessages messages_;
 };
 
 }  // namespace runtime::tools

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "runtime/base/event.h"
 #include "runtime/components/typeinfo.h"
 #include "runtime/components/usercontrol.h"
 #include "runtime/forms/button.h"
+#include "runtime/forms/event.h"
 #include "runtime/forms/textbox.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "runtime/base/event.h"
+#include "runtime/forms/event.h"
 
 #include "runtime/base/error.h"
 #include "runtime/forms/msgbox.h"
