@@ -1,5 +1,6 @@
 #include "runtime/tools/notation.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace runtime::tools {
@@ -108,6 +109,39 @@ std::optional<float> extentOf(const Text& typed)
     if (!isNumber || !std::isfinite(value) || value < 0 || value > largestExtent)
         return std::nullopt;
     return value;
+}
+
+Text twips(float value)
+{
+    char digits[64];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
+    return QString::fromLatin1(digits, end - digits);
+}
+
+Text callOutcome(const Text& command, const components::CallResult& result, bool hasResult)
+{
+    if (!result.ok())
+        return QStringLiteral("%1 -> error %2: %3").arg(command).arg(result.error).arg(result.errorText);
+    return QStringLiteral("%1 -> %2").arg(command, hasResult ? result.value.literal() : QStringLiteral("ok"));
+}
+
+QStringList changedArguments(const Arguments& passed, const Arguments& after)
+{
+    QStringList lines;
+    for (std::size_t index = 0; index < after.size() && index < passed.size(); ++index) {
+        if (!(after[index] == passed[index]))
+            lines.append(QStringLiteral("  argument %1 is now %2").arg(index + 1).arg(after[index].literal()));
+    }
+    return lines;
+}
+
+Text eventLine(const Text& name, const Arguments& values)
+{
+    QStringList texts;
+    for (const Variant& value : values)
+        texts.append(value.literal());
+    return texts.isEmpty() ? QStringLiteral("event %1").arg(name)
+                           : QStringLiteral("event %1 %2").arg(name, texts.join(QStringLiteral(", ")));
 }
 
 }  // namespace runtime::tools

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/components/instance.h"
 #include "runtime/components/typeinfo.h"
 
 #include <optional>
@@ -20,6 +21,22 @@ inline constexpr int largestExtent = 100000;
 // A width or a height in twips as a user types it: a number from 0 to largestExtent;
 // std::nullopt for anything else.
 std::optional<float> extentOf(const Text& typed);
+
+// A length in twips as the tool shows it: its digits, with a fraction where it has one and
+// never with an exponent ("1470", "1234.5", "100000").
+Text twips(float value);
+
+// What a late call did, after the command that made it: its value ("call repeat "a" 2 ->
+// "aa""), "ok" when it has none to give, or its error ("... -> error 450: Wrong number of
+// arguments or invalid property assignment").
+Text callOutcome(const Text& command, const components::CallResult& result, bool hasResult);
+
+// A line for each argument the call changed, from `passed` to `after`
+// ("  argument 1 is now "cba"").
+QStringList changedArguments(const Arguments& passed, const Arguments& after);
+
+// An event as the control raised it: "event clicked", "event changed "abc", 0".
+Text eventLine(const Text& name, const Arguments& values);
 
 // A member as type information writes it: "additem(ByRef str As String)",
 // "count As String", "clicked()".

@@ -12,7 +12,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 #include <optional>
 
@@ -22,13 +21,6 @@ namespace {
 using components::CallKind;
 using components::CallResult;
 using components::Instance;
-
-Text twips(float value)
-{
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return QString::fromLatin1(digits, end - digits);
-}
 
 // A script line cut into words: a quoted text is one word, kept with its quotes.
 std::optional<QStringList> wordsOf(const Text& line, Text& fault)
@@ -119,14 +111,6 @@ struct ScriptRunner::Interpreter {
         return child;
     }
 
-    void report(const Text& command, const CallResult& result, bool hasResult)
-    {
-        if (!result.ok())
-            print(QStringLiteral("%1 -> error %2: %3").arg(command).arg(result.error).arg(result.errorText));
-        else
-            print(QStringLiteral("%1 -> %2").arg(command, hasResult ? result.value.literal() : QStringLiteral("ok")));
-    }
-
     void callMember(const Text& line, const QStringList& words, CallKind kind)
     {
         if (words.size() < 2)
@@ -145,11 +129,9 @@ struct ScriptRunner::Interpreter {
         const components::MemberInfo* member = components::findMember(instance().typeInfo(), *id);
         const bool hasResult = kind == CallKind::PropertyGet
             || (kind == CallKind::Method && member && member->result != ValueType::Empty);
-        report(line, result, hasResult);
-        for (std::size_t index = 0; index < arguments.size(); ++index) {
-            if (!(arguments[index] == passed[index]))
-                print(QStringLiteral("  argument %1 is now %2").arg(index + 1).arg(arguments[index].literal()));
-        }
+        print(callOutcome(line, result, hasResult));
+        for (const Text& changed : changedArguments(passed, arguments))
+            print(changed);
     }
 
     void call(const Text& line, const QStringList& words) { callMember(line, words, CallKind::Method); }

@@ -1,6 +1,7 @@
 #include "runtime/tools/scripthost.h"
 
 #include "runtime/components/usercontrol.h"
+#include "runtime/tools/notation.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,11 +14,7 @@ ScriptHost::ScriptHost(std::shared_ptr<components::Instance> instance, Print pri
 {
     setMessagePresenter(this);
     instance_->setEventHandler([print = print_](const components::MemberInfo& event, Arguments& arguments) {
-        QStringList values;
-        for (const Variant& argument : arguments)
-            values.append(argument.literal());
-        print(values.isEmpty() ? QStringLiteral("event %1").arg(event.name)
-                               : QStringLiteral("event %1 %2").arg(event.name, values.join(QStringLiteral(", "))));
+        print(eventLine(event.name, arguments));
     });
     instance_->widget()->setParent(&window_);
     instance_->setSite(this);

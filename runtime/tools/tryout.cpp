@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <charconv>
 #include <cstdio>
 
 namespace runtime::tools {
@@ -17,13 +16,6 @@ using components::CallKind;
 using components::CallResult;
 using components::MemberInfo;
 using components::MemberKind;
-
-Text twips(float value)
-{
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed).ptr;
-    return QString::fromLatin1(digits, end - digits);
-}
 
 Text commandOf(CallKind kind)
 {
@@ -174,26 +166,18 @@ void TryOut::call(CallKind kind)
 
     const Arguments passed = *values;
     const CallResult result = instance_->invoke(member->id, kind, *values);
-    if (!result.ok()) {
-        addToLog(QStringLiteral("%1 -> error %2: %3").arg(command).arg(result.error).arg(result.errorText));
-        return;
-    }
     const bool hasResult =
         kind == CallKind::PropertyGet || (kind == CallKind::Method && member->result != ValueType::Empty);
-    addToLog(QStringLiteral("%1 -> %2").arg(command, hasResult ? result.value.literal() : QStringLiteral("ok")));
-    for (std::size_t index = 0; index < values->size(); ++index) {
-        if (!((*values)[index] == passed[index]))
-            addToLog(QStringLiteral("  argument %1 is now %2").arg(index + 1).arg((*values)[index].literal()));
+    addToLog(callOutcome(command, result, hasResult));
+    if (result.ok()) {
+        for (const Text& changed : changedArguments(passed, *values))
+            addToLog(changed);
     }
 }
 
 void TryOut::control_Event(const MemberInfo& event, Arguments& values)
 {
-    QStringList texts;
-    for (const Variant& value : values)
-        texts.append(value.literal());
-    addToLog(texts.isEmpty() ? QStringLiteral("event %1").arg(event.name)
-                             : QStringLiteral("event %1 %2").arg(event.name, texts.join(QStringLiteral(", "))));
+    addToLog(eventLine(event.name, values));
 }
 
 void TryOut::resize_Click()

@@ -285,7 +285,7 @@ TEST_F(ControlsTool, AScriptLineItCannotReadIsNamedAndTheRestRuns)
 {
     run({"register", SAMPLE_LIBRARY});
     const ToolRun ran = run({"script", "sample.sampler"}, "fly\ncall nothing\ncall repeat \"x\ncall repeat \"a\" 2x\ncall repeat \"a\" 2 3\n"
-                                                         "type\nresize -1 600\nresize inf 600\nresize 600 nan\nget resizes\n");
+                                                         "type\nresize -1 600\nresize inf 600\nresize 600 nan\nresize 100000 600\nget resizes\n");
     EXPECT_EQ(ran.status, 1);
     EXPECT_EQ(ran.out.toStdString(), "line 1: unknown command fly\n"
                        "line 2: the control has no member named nothing\n"
@@ -296,7 +296,8 @@ TEST_F(ControlsTool, AScriptLineItCannotReadIsNamedAndTheRestRuns)
                        "line 7: resize needs a width and a height from 0 to 100000 twips\n"
                        "line 8: resize needs a width and a height from 0 to 100000 twips\n"
                        "line 9: resize needs a width and a height from 0 to 100000 twips\n"
-                       "get resizes -> 1\n");
+                       "resize 100000 600 -> 100000 x 600\n"
+                       "get resizes -> 2\n");
 }
 
 TEST_F(ControlsTool, AScriptFileThatCannotBeReadIsRefusedBeforeAnythingRuns)
