@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/testing/listclicks.h"
+#include "runtime/testing/textprinting.h"
 
 #include "ulistctrl.h"
 
@@ -9,11 +10,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 inline QStringList itemsOf(const ulistctrl& control)
 {

@@ -1,24 +1,12 @@
 #include "runtime/forms/control.h"
 
 #include "runtime/forms/designfont.h"
+#include "runtime/forms/qtcolour.h"
 
 #include <QPalette>
 #include <QWidget>
 
 namespace runtime {
-namespace {
-
-QColor toQColor(Colour colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
-Colour fromQColor(const QColor& colour)
-{
-    return rgb(colour.red(), colour.green(), colour.blue());
-}
-
-}  // namespace
 
 Control::Control(QWidget* widget) : widget_(widget) {}
 

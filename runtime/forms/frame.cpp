@@ -1,6 +1,7 @@
 #include "runtime/forms/frame.h"
 
 #include "runtime/forms/designfont.h"
+#include "runtime/forms/qtcolour.h"
 
 #include <QGroupBox>
 #include <QStyleOptionGroupBox>
@@ -37,20 +38,6 @@ protected:
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
     }
 };
-
-namespace {
-
-QColor toQColor(Colour colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
-Colour fromQColor(const QColor& colour)
-{
-    return rgb(colour.red(), colour.green(), colour.blue());
-}
-
-}  // namespace
 
 Frame::Frame() : Control(new Box) {}
 

@@ -3,6 +3,7 @@
 #include "runtime/testing/permissions.h"
 #include "runtime/testing/testfolder.h"
 #include "runtime/testing/testing.h"
+#include "runtime/testing/textprinting.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -17,12 +18,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-
-// Shows texts as text when an expectation fails.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 using runtime::DataFolder;
 using runtime::testing::TestFolder;

@@ -2,6 +2,7 @@
 // lists from a catalogue of the test's own, and the try-out window it opens.
 #include "runtime/components/tests/componenttesting.h"
 #include "runtime/testing/listclicks.h"
+#include "runtime/testing/textprinting.h"
 #include "runtime/tools/classchooser.h"
 #include "runtime/tools/tryout.h"
 
@@ -13,12 +14,6 @@
 
 using runtime::tools::ClassChooser;
 using runtime::tools::TryOut;
-
-// Texts in failure messages as the text they are.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "runtime/components/tests/sample/sampler.h"
 #include "runtime/testing/listclicks.h"
 #include "runtime/testing/testing.h"
+#include "runtime/testing/textprinting.h"
 #include "runtime/tools/commands.h"
 #include "runtime/tools/tryout.h"
 
@@ -11,12 +12,6 @@
 #include <QTest>
 
 using runtime::tools::TryOut;
-
-// Texts in failure messages as the text they are.
-void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 
 namespace {
