@@ -107,15 +107,15 @@ TEST_F(SolvaneTest, WrongCallsComeBackAsErrorsAndChangeNothing)
         Arguments arguments;
         int error;
     } rows[] = {
-        {"no text", ulistctrlmember::additem, CallKind::Method, {}, runtime::callerror::WrongArguments},
+        {"no text", ulistctrlmember::additem, CallKind::Method, {}, runtime::RuntimeError::WrongArguments},
         {"a number", ulistctrlmember::additem, CallKind::Method, {Variant(std::int32_t(12))},
-         runtime::callerror::TypeMismatch},
-        {"Empty", ulistctrlmember::additem, CallKind::Method, {Variant()}, runtime::callerror::TypeMismatch},
+         runtime::RuntimeError::TypeMismatch},
+        {"Empty", ulistctrlmember::additem, CallKind::Method, {Variant()}, runtime::RuntimeError::TypeMismatch},
         {"count written", ulistctrlmember::count, CallKind::PropertyPut, {Variant("5")},
-         runtime::callerror::PropertyReadOnly},
+         runtime::RuntimeError::PropertyReadOnly},
         {"selected written", ulistctrlmember::selected, CallKind::PropertyPut, {Variant("Apple")},
-         runtime::callerror::PropertyReadOnly},
-        {"a removal it does not have", 0x60030005, CallKind::Method, {Variant("Apple")}, runtime::callerror::NotSupported},
+         runtime::RuntimeError::PropertyReadOnly},
+        {"a removal it does not have", 0x60030005, CallKind::Method, {Variant("Apple")}, runtime::RuntimeError::NotSupported},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);

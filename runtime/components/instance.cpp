@@ -57,18 +57,18 @@ QWidget* Instance::widget() const
 CallResult Instance::invoke(MemberId id, CallKind kind, Arguments& arguments)
 {
     if (!onWindowThread())
-        return failure(callerror::WrongThread,
+        return failure(RuntimeError::WrongThread,
                        QStringLiteral("The control can be used only on the window thread that created it"));
     if (!control_)
-        return failure(callerror::ObjectDestroyed, QStringLiteral("The control has been destroyed"));
+        return failure(RuntimeError::ObjectDestroyed, QStringLiteral("The control has been destroyed"));
     const Member* member = findMember(type_.defaultInterface.members, id);
     if (!member || !kindFits(*member, kind))
-        return failure(callerror::NotSupported, QStringLiteral("Object doesn't support this property or method"));
+        return failure(RuntimeError::NotSupported, QStringLiteral("Object doesn't support this property or method"));
     if (kind == CallKind::PropertyPut && !member->put)
-        return failure(callerror::PropertyReadOnly, QStringLiteral("Can't assign to read-only property"));
+        return failure(RuntimeError::PropertyReadOnly, QStringLiteral("Can't assign to read-only property"));
     const std::size_t expected = kind == CallKind::PropertyPut ? 1 : member->parameters.size();
     if (arguments.size() != expected)
-        return failure(callerror::WrongArguments, QStringLiteral("Wrong number of arguments or invalid property assignment"));
+        return failure(RuntimeError::WrongArguments, QStringLiteral("Wrong number of arguments or invalid property assignment"));
 
     try {
         if (kind == CallKind::PropertyPut) {

@@ -10,7 +10,7 @@ namespace {
 
 [[noreturn]] void raiseTypeMismatch()
 {
-    throw RuntimeError(callerror::TypeMismatch, QStringLiteral("Type mismatch"));
+    throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("Type mismatch"));
 }
 
 template <typename Integer>

@@ -64,18 +64,4 @@ using Arguments = std::vector<Variant>;
 // its folder, which it shares with its hosts (phonecontrol/phonectrlmembers.h).
 using MemberId = std::int32_t;
 
-// The errors of a late call, with their runtime error numbers.
-namespace callerror {
-inline constexpr int TypeMismatch = 13;
-inline constexpr int Overflow = 6;
-inline constexpr int PropertyReadOnly = 383;
-inline constexpr int NotSupported = 438;
-inline constexpr int WrongArguments = 450;
-inline constexpr int ObjectDestroyed = 91;
-// A call from another thread than the window's, which alone may touch the control. Not a
-// runtime error number like those above but a status word, 0x8001010E, as a signed number:
-// the value hosts of such controls already test for.
-inline constexpr int WrongThread = static_cast<int>(0x8001010Eu);
-}  // namespace callerror
-
 }  // namespace runtime

@@ -21,7 +21,7 @@ QComboBox* ComboBox::combo() const
 void ComboBox::checkIndex(int index) const
 {
     if (index < 0 || index >= count())
-        throw RuntimeError(381, QStringLiteral("Invalid property array index: %1").arg(index));
+        throw RuntimeError(RuntimeError::InvalidPropertyArrayIndex, QStringLiteral("Invalid property array index: %1").arg(index));
 }
 
 Text ComboBox::text() const

@@ -195,7 +195,7 @@ void ListBox::changeQuietly(Change change)
 void ListBox::checkIndex(int index) const
 {
     if (index < 0 || index >= count())
-        throw RuntimeError(381, QStringLiteral("Invalid property array index: %1").arg(index));
+        throw RuntimeError(RuntimeError::InvalidPropertyArrayIndex, QStringLiteral("Invalid property array index: %1").arg(index));
 }
 
 // After every entry that sorts before the text or equal to it, ignoring case.

@@ -13,7 +13,7 @@ void Picture::setPicture(const Text& path)
 {
     QPixmap image(path);
     if (image.isNull())
-        throw RuntimeError(481, QStringLiteral("Invalid picture: %1").arg(path));
+        throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture: %1").arg(path));
     static_cast<QLabel*>(widget())->setPixmap(image);
     move(left(), top(), image.width() * twipsPerPixel, image.height() * twipsPerPixel);
 }

@@ -224,7 +224,7 @@ struct ScriptRunner::Interpreter {
     {
         if (instance().isAlive())
             return true;
-        print(QStringLiteral("%1 -> error %2: The control has been destroyed").arg(command).arg(callerror::ObjectDestroyed));
+        print(QStringLiteral("%1 -> error %2: The control has been destroyed").arg(command).arg(RuntimeError::ObjectDestroyed));
         return false;
     }
 
