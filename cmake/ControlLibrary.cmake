@@ -1,7 +1,9 @@
-# suite_add_control_library(<name> CONTROL <target> METADATA <version block json>)
+# suite_add_control_library(<name> CONTROL <target> METADATA <version block json> [MEMBERS <header>])
 # lib<name>.so from library.cpp beside it and the control's own <target>. Hidden visibility
 # and a version script leave its four entry points and the toolkit's two metadata
-# functions as its only exports, the linker's own symbols included.
+# functions as its only exports, the linker's own symbols included. MEMBERS names the
+# header of the member identifiers that hosts call the control by: it is installed with
+# the headers, in a folder named as the library's own.
 #
 # The suite declares its own control libraries with this file, and installs it with the
 # version script beside it as part of its CMake package, so that a library built against
@@ -12,7 +14,7 @@ include(GNUInstallDirs)
 set(SUITE_CONTROL_LIBRARY_EXPORTS ${CMAKE_CURRENT_LIST_DIR}/controllibrary.map)
 
 function(suite_add_control_library name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "CONTROL;METADATA" "")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "CONTROL;METADATA;MEMBERS" "")
     if(NOT arg_CONTROL OR NOT arg_METADATA)
         message(FATAL_ERROR "suite_add_control_library(${name}) needs CONTROL <target> and METADATA <json>")
     endif()
@@ -39,4 +41,8 @@ function(suite_add_control_library name)
     set_target_properties(${name} PROPERTIES INSTALL_RPATH "$ORIGIN/..")
     install(TARGETS ${name} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/desktop-suite
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    if(arg_MEMBERS)
+        get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+        install(FILES ${arg_MEMBERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/desktop-suite/${folder})
+    endif()
 endfunction()

@@ -29,8 +29,3 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/desktop-suite-runtime.pc.in
     ${CMAKE_BINARY_DIR}/desktop-suite-runtime.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/desktop-suite-runtime.pc DESTINATION ${pkgconfig_folder})
 
-# A host calls a shipped control's members by the identifiers its library publishes.
-install(FILES ${PROJECT_SOURCE_DIR}/phonecontrol/phonectrlmembers.h
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/desktop-suite/phonecontrol)
-install(FILES ${PROJECT_SOURCE_DIR}/nodupelist/ulistctrlmembers.h
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/desktop-suite/nodupelist)

@@ -13,6 +13,7 @@ public:
 
     Text caption() const;
     void setCaption(const Text& caption);
+    Text shownText() const override { return caption(); }
 
     Colour foreColor() const override;
     void setForeColor(Colour colour) override;

@@ -15,6 +15,7 @@ public:
 
     Text caption() const;
     void setCaption(const Text& caption);
+    Text shownText() const override { return caption(); }
 
     bool value() const;
     void setValue(bool chosen);

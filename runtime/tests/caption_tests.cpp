@@ -62,6 +62,16 @@ bool inkInColumns(const QImage& image, int from, int to, int inset)
 
 }  // namespace
 
+// What each control shows is its caption, as a script or an assistive tool reads it.
+TEST(Captions, EachControlThatShowsACaptionSaysSo)
+{
+    CaptionWindow window;
+    const std::pair<const Control*, const char*> rows[] = {
+        {&window.find, "Find First Name"}, {&window.frame, "Tip Amounts"}, {&window.inside, "Dinner"}, {&window.tip, "10%"}};
+    for (const auto& [control, caption] : rows)
+        EXPECT_EQ(control->shownText().toStdString(), caption);
+}
+
 // "Find First Name" is wider than its button: it wraps onto two lines, both clear of the
 // button's sides, instead of losing its ends on one line.
 TEST(Captions, AButtonWrapsItsCaptionOntoTheLinesItsHeightHolds)
