@@ -44,74 +44,6 @@ char asciiLower(char byte)
     return static_cast<char>(asciiProperCase[0][static_cast<unsigned char>(byte)]);
 }
 
-// The character whose UTF-8 starts at `at`, and how many bytes it takes; a length of 0
-// when the bytes there are not well-formed UTF-8, so that the byte stands for itself.
-// The rules are the runtime's reading of a file: no overlong forms, no surrogates,
-// nothing above U+10FFFF.
-struct Character {
-    char32_t codePoint = 0;
-    int length = 0;
-};
-
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
-
-Character characterAt(QByteArrayView bytes, qsizetype at)
-{
-    const auto byte = [&](qsizetype offset) { return static_cast<unsigned char>(bytes[at + offset]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return {lead, 1};
-    Character character;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0)
-        character = {static_cast<char32_t>(lead & 0x1F), 2}, smallest = 0x80;
-    else if ((lead & 0xF0) == 0xE0)
-        character = {static_cast<char32_t>(lead & 0x0F), 3}, smallest = 0x800;
-    else if ((lead & 0xF8) == 0xF0)
-        character = {static_cast<char32_t>(lead & 0x07), 4}, smallest = 0x10000;
-    else
-        return {};
-    if (at + character.length > bytes.size())
-        return {};
-    for (int offset = 1; offset < character.length; ++offset) {
-        if (!isContinuation(byte(offset)))
-            return {};
-        character.codePoint = (character.codePoint << 6) | (byte(offset) & 0x3F);
-    }
-    const bool surrogate = character.codePoint >= 0xD800 && character.codePoint <= 0xDFFF;
-    if (character.codePoint < smallest || character.codePoint > 0x10FFFF || surrogate)
-        return {};
-    return character;
-}
-
-// Writes the UTF-8 of `codePoint` to `out`, which has room for four bytes; its length.
-int writeUtf8(char32_t codePoint, char* out)
-{
-    if (codePoint < 0x80) {
-        out[0] = static_cast<char>(codePoint);
-        return 1;
-    }
-    if (codePoint < 0x800) {
-        out[0] = static_cast<char>(0xC0 | (codePoint >> 6));
-        out[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
-        return 2;
-    }
-    if (codePoint < 0x10000) {
-        out[0] = static_cast<char>(0xE0 | (codePoint >> 12));
-        out[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
-        return 3;
-    }
-    out[0] = static_cast<char>(0xF0 | (codePoint >> 18));
-    out[1] = static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-    out[2] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out[3] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    return 4;
-}
-
 // Writes the character at `at` in lower case to `out`, which has room for four bytes:
 // how many bytes it read and wrote. A byte that stands for itself stays as it is.
 struct LowerCase {
@@ -121,12 +53,12 @@ struct LowerCase {
 
 LowerCase writeLowerCase(QByteArrayView bytes, qsizetype at, char* out)
 {
-    const Character character = characterAt(bytes, at);
+    const runtime::Utf8Character character = runtime::utf8CharacterAt(bytes, at);
     if (character.length == 0) {
         out[0] = bytes[at];
         return {1, 1};
     }
-    return {character.length, writeUtf8(QChar::toLower(character.codePoint), out)};
+    return {character.length, runtime::writeUtf8(QChar::toLower(character.codePoint), out)};
 }
 
 // Eight ASCII bytes at once, for the runs inside words that make up most of a name.
