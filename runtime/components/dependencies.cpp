@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <set>
