@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 #include <utility>
 
@@ -186,10 +187,9 @@ ListBox::View* ListBox::view() const
 template <typename Change>
 void ListBox::changeQuietly(Change change)
 {
-    const bool wasChanging = changingByProgram_;
-    changingByProgram_ = true;
+    // Restored however the change ends, or a change that throws would silence Click.
+    const QScopedValueRollback changing(changingByProgram_, true);
     change();
-    changingByProgram_ = wasChanging;
 }
 
 void ListBox::checkIndex(int index) const

@@ -136,6 +136,20 @@ TEST_F(ListBoxClicks, TheSecondPressOfADoubleClickNeverClicksTheEntryThatSlidUnd
     EXPECT_EQ(entries(), (QStringList{"c", "d"}));
 }
 
+// A change by the program that fails half way (here the list's model refuses a row, as
+// it would when memory runs out) leaves the list raising Click for the user's changes.
+TEST_F(ListBoxClicks, AChangeThatFailsLeavesClicksRaised)
+{
+    struct Refused {};
+    QAbstractItemModel* model = runtime::testing::listView(list).model();
+    const auto refusal = QObject::connect(model, &QAbstractItemModel::rowsInserted, [] { throw Refused(); });
+    EXPECT_THROW(list.addItem("e"), Refused);
+    QObject::disconnect(refusal);
+
+    QTest::keyClick(&runtime::testing::listView(list), Qt::Key_Down);
+    EXPECT_EQ(clicks, 1);
+}
+
 // Many lines added at once land after the entries there, in order; a sorted list sorts
 // them in. A row shows the start of a long text, which the list keeps whole.
 TEST(ListBoxBatches, AddItemsAppendsOrSortsInAndRowsShowTheStartOfLongTexts)
