@@ -2,7 +2,6 @@
 
 #include "runtime/files/encoding.h"
 
-#include <QApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -59,14 +58,6 @@ const runtime::Text& scratchFolder()
         return made;
     }();
     return folder;
-}
-
-void startApplication(int* argc, char*** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Kept to the end of the process: the widgets of a fuzzer may outlive any scope here.
-    static auto* application = new QApplication(*argc, *argv);
-    (void)application;
 }
 
 }  // namespace fuzzing

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the fuzzers share: a failed property stops the run with a message, files live in
-// memory, and the toolkit runs off screen.
+// What the fuzzers share: a failed property stops the run with a message, and files live
+// in memory.
 
 #include "runtime/base/text.h"
 
@@ -30,8 +30,5 @@ runtime::Text memoryFileWith(QByteArrayView bytes);
 // A private folder in memory (so that saving, with its sync, costs little) that only
 // this user can change, as the readers that check ownership ask; made once a run.
 const runtime::Text& scratchFolder();
-
-// The application object, off screen, for the fuzzers that need widgets.
-void startApplication(int* argc, char*** argv);
 
 }  // namespace fuzzing
