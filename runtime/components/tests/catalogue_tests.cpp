@@ -1,5 +1,5 @@
 #include "componenttesting.h"
-#include "sampler.h"
+#include "sampleentry.h"
 
 #include "runtime/base/error.h"
 
@@ -14,14 +14,8 @@
 using runtime::RuntimeError;
 using runtime::components::Catalogue;
 using runtime::components::CatalogueEntry;
-using runtime::components::classInfo;
 
 namespace {
-
-CatalogueEntry sampleEntry(const QString& library = "/opt/controls/libsample.so")
-{
-    return {classInfo(sample::library, *sample::library.classes[0]), library};
-}
 
 CatalogueEntry otherEntry(const QString& identifier)
 {

@@ -1,7 +1,7 @@
 // Hosts look for a class in the user's catalogue, then in the system catalogues of
 // XDG_DATA_DIRS, and hold the system's entries to the same trust rules.
 #include "componenttesting.h"
-#include "sampler.h"
+#include "sampleentry.h"
 
 #include "runtime/base/error.h"
 
@@ -14,11 +14,6 @@ using runtime::RuntimeError;
 using namespace runtime::components;
 
 namespace {
-
-CatalogueEntry sampleEntry(const QString& library)
-{
-    return {classInfo(sample::library, *sample::library.classes[0]), library};
-}
 
 void addSample(const QString& catalogue, const QString& library)
 {
