@@ -185,12 +185,12 @@ QByteArray readLink(int link)
     return target;
 }
 
-enum class Wanted { File, Folder, MadeFolder };
-
 }  // namespace
 
 // Walks a path from the root folder as the class comment says, and opens what it names.
 struct Walk {
+    enum class Wanted { File, Folder, MadeFolder };
+
     explicit Walk(Wanted wanted, mode_t madeMode = 0) : wanted(wanted), madeMode(madeMode) {}
 
     Wanted wanted;
@@ -344,17 +344,17 @@ struct Walk {
 
 CheckedPath CheckedPath::openFile(const Text& path)
 {
-    return Walk(Wanted::File)(path);
+    return Walk(Walk::Wanted::File)(path);
 }
 
 CheckedPath CheckedPath::openFolder(const Text& path)
 {
-    return Walk(Wanted::Folder)(path);
+    return Walk(Walk::Wanted::Folder)(path);
 }
 
 CheckedPath CheckedPath::makeFolder(const Text& path, mode_t mode)
 {
-    return Walk(Wanted::MadeFolder, mode)(path);
+    return Walk(Walk::Wanted::MadeFolder, mode)(path);
 }
 
 }  // namespace runtime
