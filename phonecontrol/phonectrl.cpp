@@ -10,7 +10,7 @@ using runtime::Text;
 
 namespace {
 
-constexpr float minimumWidth = 4000.0f;
+constexpr float smallestWidth = 4000.0f;
 constexpr float gap = 100.0f;
 // The boxes' shares of the inner width, as double-precision constants.
 constexpr double narrowShare = 0.152;
@@ -60,8 +60,8 @@ void phonectrl::UserControl_Resize()
 {
     // Setting the width runs this layout again, at the corrected width, before it returns;
     // the layout below then works from the corrected inner width as well.
-    if (width() < minimumWidth)
-        setWidth(minimumWidth);
+    if (width() < smallestWidth)
+        setWidth(smallestWidth);
     area.setWidth(single(static_cast<long double>(scaleWidth()) * narrowShare));
     exch.setWidth(single(static_cast<long double>(scaleWidth()) * narrowShare));
     linenum.setWidth(single(static_cast<long double>(scaleWidth()) * lineShare));

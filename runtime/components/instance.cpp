@@ -122,6 +122,12 @@ QWidget* Instance::focusWidget() const
     return control_ ? control_->firstFocusChild() : nullptr;
 }
 
+void Instance::setUserMode(bool userMode)
+{
+    if (control_)
+        control_->setUserMode(userMode);
+}
+
 int Instance::libraryCanUnloadNow() const
 {
     return library_ ? library_->canUnloadNow() : Ok;

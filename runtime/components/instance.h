@@ -60,6 +60,8 @@ public:
     void setExtent(float width, float height);
     // The widget that takes the focus when the host gives the control the focus.
     QWidget* focusWidget() const;
+    // False while a form designer holds the control (runtime::Ambient::userMode).
+    void setUserMode(bool userMode);
 
     // What the control's library answers through DllCanUnloadNow: Ok when nothing of it
     // is in use any more (this handle keeps it loaded, but holds nothing once destroyed).

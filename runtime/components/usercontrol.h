@@ -1,10 +1,12 @@
 #pragma once
 
+#include "runtime/forms/canvas.h"
 #include "runtime/forms/control.h"
 #include "runtime/forms/design.h"
 
 #include <QPointer>
 
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -33,11 +35,29 @@ struct UserControlDesign {
     std::optional<Colour> backColor = {};
 };
 
+// What the host gives the controls it holds: its font and colours, and whether a program
+// is running (userMode) or a form designer is at work on the form, when a control should
+// do nothing drastic: start nothing that runs on its own, open no window, touch no file.
+struct Ambient {
+    Font font;
+    Colour foreColor;
+    Colour backColor;
+    bool userMode = true;
+};
+
 // The base of a control that a control library makes: a surface on which the control
-// places its own child controls from a design table, and that a host window places by
-// the control's class identifier. The host gives the control its extent; every time it
-// does, UserControl_Resize runs. Events go to the host through runtime::Event members
-// that the library's descriptor names, and are handled before raise() returns.
+// places its own child controls from a design table, draws itself and takes the mouse and
+// the keys, and that a host window places by the control's class identifier. The host
+// gives the control its extent; every time it does, UserControl_Resize runs. Events go to
+// the host through runtime::Event members that the library's descriptor names, and are
+// handled before raise() returns.
+//
+// The surface has its own events, handled by overriding the UserControl_ functions below;
+// the children raise theirs through their Event members (control.h), which the control
+// binds as a window binds its controls'. The surface's mouse events are those on the
+// surface between the children, its key events those that come while the surface itself
+// has the focus: it takes the focus when no child can. While the host has the control
+// disabled, the surface and its children are greyed and take no input.
 //
 // A control has no border, so its inner size (scaleWidth, scaleHeight) is its extent.
 class UserControl {
@@ -57,6 +77,21 @@ public:
     float scaleWidth() const { return width_; }
     float scaleHeight() const { return height_; }
 
+    // The smallest extent the control takes: a host that gives it less is asked for this
+    // instead. None (0 by 0) to begin with.
+    void setMinimumSize(float width, float height);
+    float minimumWidth() const { return minimumWidth_; }
+    float minimumHeight() const { return minimumHeight_; }
+
+    // Asks for the control to be drawn again: UserControl_Paint runs once soon after,
+    // however often it was asked.
+    void Refresh();
+    // False while the host has disabled the control.
+    bool enabled() const;
+    // True while the surface itself has the keyboard focus.
+    bool hasFocus() const;
+    Ambient ambient() const;
+
     // The surface, which the host puts into its window.
     QWidget* widget() const { return surface_.data(); }
 
@@ -74,11 +109,41 @@ protected:
     // Runs whenever the host sets or changes the extent.
     virtual void UserControl_Resize() {}
 
+    // Draws the surface, after its back colour and before its children. An error that
+    // escapes it is reported once, and the surface stays blank until Refresh.
+    virtual void UserControl_Paint(Canvas& /*canvas*/) {}
+    // A button pressed or released (input.h), or the pointer moved with the buttons held
+    // down; the shift state, and the point in twips from the surface's top-left corner.
+    virtual void UserControl_MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void UserControl_MouseMove(std::int16_t /*buttons*/, std::int16_t /*shift*/, float /*x*/, float /*y*/) {}
+    virtual void UserControl_MouseUp(std::int16_t /*button*/, std::int16_t /*shift*/, float /*x*/, float /*y*/) {}
+    // The left button pressed and released on the surface; a double-click's second press.
+    virtual void UserControl_Click() {}
+    virtual void UserControl_DblClick() {}
+    // A key pressed and released (input.h); KeyPress comes after KeyDown for a key that
+    // types a character. Setting the code to 0 in KeyDown takes the key: KeyPress is left
+    // out. A key the control leaves (its code and character not set to 0) goes on to the
+    // host, as Enter goes to a dialog's default button.
+    virtual void UserControl_KeyDown(std::int16_t& /*keyCode*/, std::int16_t /*shift*/) {}
+    virtual void UserControl_KeyUp(std::int16_t& /*keyCode*/, std::int16_t /*shift*/) {}
+    virtual void UserControl_KeyPress(std::int16_t& /*character*/) {}
+    // The surface itself took or lost the focus.
+    virtual void UserControl_GotFocus() {}
+    virtual void UserControl_LostFocus() {}
+    // The focus came into the control, to the surface or a child, or left it: after the
+    // GotFocus of what took it, and after the LostFocus of what lost it.
+    virtual void UserControl_EnterFocus() {}
+    virtual void UserControl_ExitFocus() {}
+    // Something of ambient() changed.
+    virtual void UserControl_AmbientChanged() {}
+
 private:
     friend class components::Instance;
     friend class components::ClassFactory;
+    class Surface;
 
     void initialize();
+    void setUserMode(bool userMode);
     void applyExtent(float width, float height);
     void requestExtent(float width, float height);
     QWidget* firstFocusChild() const;
@@ -87,6 +152,10 @@ private:
     std::vector<std::pair<Text, Control*>> children_;
     float width_ = 0;
     float height_ = 0;
+    float minimumWidth_ = 0;
+    float minimumHeight_ = 0;
+    bool userMode_ = true;
+    bool paintFailed_ = false;
     components::Site* site_ = nullptr;
     components::ServerState* server_ = nullptr;  // counts the library's live objects
 };

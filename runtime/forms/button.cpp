@@ -1,6 +1,10 @@
 #include "runtime/forms/button.h"
 
+#include "runtime/base/error.h"
+
+#include <QIcon>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -13,7 +17,11 @@ namespace {
 // both ways: a design gives a narrow button a caption of several words
 // ("Find First Name" on a button 855 twips wide) and counts on the wrap.
 class CaptionButton : public QPushButton {
+public:
+    QIcon picture;
+
 protected:
+    // A picture sits above the caption, centred, or in the middle when there is none.
     void paintEvent(QPaintEvent*) override
     {
         QStylePainter painter(this);
@@ -21,8 +29,16 @@ protected:
         initStyleOption(&option);
         const QString caption = option.text;
         option.text.clear();
+        option.icon = {};
         painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        if (!picture.isNull()) {
+            const QPixmap shown = picture.pixmap(picture.availableSizes().value(0), isEnabled() ? QIcon::Normal : QIcon::Disabled);
+            const QSize size = shown.deviceIndependentSize().toSize();
+            const int top = caption.isEmpty() ? area.top() + (area.height() - size.height()) / 2 : area.top();
+            painter.drawPixmap(area.left() + (area.width() - size.width()) / 2, top, shown);
+            area.setTop(top + size.height());
+        }
         style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
                               isEnabled(), caption, QPalette::ButtonText);
     }
@@ -57,6 +73,37 @@ Text Button::caption() const
 void Button::setCaption(const Text& caption)
 {
     button()->setText(caption);
+}
+
+void Button::setPicture(const Text& path)
+{
+    QPixmap image(path);
+    if (image.isNull())
+        throw RuntimeError(RuntimeError::InvalidPicture, QStringLiteral("Invalid picture: %1").arg(path));
+    static_cast<CaptionButton*>(button())->picture = QIcon(image);
+    button()->update();
+}
+
+bool Button::hasPicture() const
+{
+    return !static_cast<CaptionButton*>(button())->picture.isNull();
+}
+
+bool Button::flat() const
+{
+    return button()->isFlat();
+}
+
+void Button::setFlat(bool flat)
+{
+    button()->setFlat(flat);
+}
+
+void Button::applyDesignAttributes(const Attributes& attributes)
+{
+    if (!attributes.picture.isEmpty())
+        setPicture(attributes.picture);
+    setFlat(attributes.flat);
 }
 
 void Button::press()

@@ -9,7 +9,8 @@ namespace runtime {
 
 // A command button. Click is raised by the mouse, and by Space or Enter while the
 // button has the focus. Its caption wraps at spaces onto as many lines as its height
-// holds, centred.
+// holds, centred, below its picture if it has one. A flat button shows its border only
+// while the pointer is on it or it is pressed.
 class Button : public Control {
 public:
     Button();
@@ -19,6 +20,14 @@ public:
     Text shownText() const override { return caption(); }
     void setCaption(const Text& caption);
 
+    // Loads the picture from a file or a resource path (":/..."); one that cannot be read
+    // raises the invalid picture error and leaves the button as it was.
+    void setPicture(const Text& path);
+    bool hasPicture() const;
+
+    bool flat() const;
+    void setFlat(bool flat);
+
     // Presses the button as the user would, raising Click.
     void press();
 
@@ -26,6 +35,7 @@ public:
 
 private:
     void setDesignCaption(const Text& caption) override { setCaption(caption); }
+    void applyDesignAttributes(const Attributes& attributes) override;
     QPushButton* button() const;
 };
 

@@ -2,16 +2,29 @@
 
 #include "runtime/forms/designfont.h"
 #include "runtime/forms/qtcolour.h"
+#include "runtime/forms/teardown.h"
 
 #include <QPalette>
 #include <QWidget>
 
 namespace runtime {
 
-Control::Control(QWidget* widget) : widget_(widget) {}
+Control::Control(QWidget* widget) : widget_(widget)
+{
+    attachInput();
+}
+
+namespace {
+int teardowns = 0;
+}  // namespace
+
+detail::ControlTeardown::ControlTeardown() { ++teardowns; }
+detail::ControlTeardown::~ControlTeardown() { --teardowns; }
+bool detail::ControlTeardown::underway() { return teardowns > 0; }
 
 Control::~Control()
 {
+    const detail::ControlTeardown teardown;
     delete widget_.data();
 }
 

@@ -1,15 +1,34 @@
 #pragma once
 
 #include "runtime/forms/design.h"
+#include "runtime/forms/event.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
+
+class QKeyEvent;
+
 namespace runtime {
 
 // What every control of a window has: a place in twips, enabled and visible flags,
-// colours and the keyboard focus. A control reports back exactly the twips it was given;
-// only its widget is rounded to whole pixels.
+// colours, the keyboard focus, and the events of the mouse, the keys and the focus. A
+// control reports back exactly the twips it was given; only its widget is rounded to
+// whole pixels.
+//
+// The mouse and key events are raised before the control itself sees what the user did,
+// and only while it is enabled:
+//   MouseDown, MouseUp   the button (input.h), the shift state and the point in twips
+//                        from the control's top-left corner
+//   MouseMove            the buttons held down, the shift state and the point
+//   KeyDown, KeyUp       the key code and the shift state; a handler that sets the code
+//                        to 0 discards the key: the control never sees it
+//   KeyPress             after KeyDown, for a key that types a character: its code, which
+//                        the handler may set to 0 to discard the key or to another code
+//                        to type that instead
+//   GotFocus, LostFocus  the control took or lost the keyboard focus
+// A press and a release of a button inside a label or a picture raise its Click.
 class Control {
 public:
     virtual ~Control();
@@ -51,8 +70,20 @@ public:
     // The toolkit widget behind the control (nullptr for a control that is never shown).
     QWidget* widget() const { return widget_.data(); }
 
+    Event<std::int16_t, std::int16_t, float, float> MouseDown;
+    Event<std::int16_t, std::int16_t, float, float> MouseMove;
+    Event<std::int16_t, std::int16_t, float, float> MouseUp;
+    Event<std::int16_t&, std::int16_t> KeyDown;
+    Event<std::int16_t&, std::int16_t> KeyUp;
+    Event<std::int16_t&> KeyPress;
+    Event<> GotFocus;
+    Event<> LostFocus;
+
 protected:
     explicit Control(QWidget* widget);
+
+    // Hands an event to the widget without raising the control's events for it again.
+    void deliverUnraised(QEvent& event);
 
     // Runs after every move() or size change, once the widget has its new geometry: a
     // hosted component control hands its new extent on to the control inside it.
@@ -61,8 +92,18 @@ protected:
 private:
     friend class Form;
     friend class DesignSurface;
+    class Input;
+    void attachInput();
+
+    // Raises KeyPress for a key that types a character. True when the key has been dealt
+    // with and the widget must not see it; a text box enters what the handler left itself.
+    virtual bool characterKey(const QKeyEvent& event);
+    // A press and a release of the left button inside the control, and a double-click.
+    virtual void mouseClicked() {}
+    virtual void mouseDoubleClicked() {}
     virtual void setDesignCaption(const Text&) {}
     virtual void setDesignAlignment(Alignment) {}
+    virtual void applyDesignAttributes(const Attributes&) {}
     // The window is being unloaded: stop whatever runs on its own.
     virtual void unload() {}
     void applyGeometry();
@@ -74,6 +115,7 @@ private:
     float width_ = 0;
     float height_ = 0;
     int tabIndex_ = -1;
+    bool deliveringUnraised_ = false;
 };
 
 }  // namespace runtime

@@ -61,6 +61,9 @@ struct Attributes {
     Text toolTip = {};
     // What screen readers call a control that no label designates (accessiblenames.h).
     Text accessibleName = {};
+    // A button's picture, from a file or a resource path (":/..."), and its flat look.
+    Text picture = {};
+    bool flat = false;
 };
 
 // One row of a design table: the control, its caption or text, its place in twips, its

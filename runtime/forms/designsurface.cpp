@@ -28,6 +28,7 @@ void DesignSurface::place(QWidget* surface, const Placement& row)
     widget->setParent(attributes.container ? attributes.container->widget() : surface);
     control.setDesignCaption(row.caption);
     control.setDesignAlignment(attributes.alignment);
+    control.applyDesignAttributes(attributes);
     if (attributes.font)
         control.setFont(*attributes.font);
     if (attributes.foreColor)

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "runtime/forms/control.h"
+#include "runtime/forms/event.h"
 
 class QLabel;
 
 namespace runtime {
 
-// A caption the user cannot edit; the text wraps inside the label's width.
+// A caption the user cannot edit; the text wraps inside the label's width. A click on it
+// raises Click, a double-click DblClick.
 class Label : public Control {
 public:
     Label();
@@ -16,7 +18,12 @@ public:
     Text shownText() const override { return caption(); }
     void setCaption(const Text& caption);
 
+    Event<> Click;
+    Event<> DblClick;
+
 private:
+    void mouseClicked() override { Click.raise(); }
+    void mouseDoubleClicked() override { DblClick.raise(); }
     void setDesignCaption(const Text& caption) override { setCaption(caption); }
     void setDesignAlignment(Alignment alignment) override;
     QLabel* label() const;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "runtime/forms/control.h"
+#include "runtime/forms/event.h"
 
 namespace runtime {
 
-// An image shown at its natural size, cut off where it leaves the window.
+// An image shown at its natural size, cut off where it leaves the window. A click on it
+// raises Click, a double-click DblClick.
 class Picture : public Control {
 public:
     Picture();
@@ -13,6 +15,13 @@ public:
     // control to the image.
     void setPicture(const Text& path);
     bool hasPicture() const;
+
+    Event<> Click;
+    Event<> DblClick;
+
+private:
+    void mouseClicked() override { Click.raise(); }
+    void mouseDoubleClicked() override { DblClick.raise(); }
 };
 
 }  // namespace runtime

@@ -1,6 +1,8 @@
 #include "runtime/forms/textbox.h"
 
-#include <QCoreApplication>
+#include "runtime/forms/input.h"
+#include "runtime/forms/keyevents.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,43 +16,11 @@
 namespace runtime {
 namespace {
 
-constexpr std::int16_t backspaceCode = 8;
-constexpr std::int16_t enterCode = 13;
-constexpr std::int16_t escapeCode = 27;
-
-// The character code of a key press, or 0 for keys that raise no KeyPress.
-std::int16_t characterCodeOf(const QKeyEvent& event)
-{
-    switch (event.key()) {
-    case Qt::Key_Backspace: return backspaceCode;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return enterCode;
-    case Qt::Key_Escape: return escapeCode;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete: return 0;
-    default: break;
-    }
-    if (event.text().isEmpty())
-        return 0;
-    return static_cast<std::int16_t>(event.text().front().unicode());
-}
-
 // Backspace with Ctrl or Alt deletes a whole word or line in the toolkit's editors, more
 // than the one Backspace that KeyPress reports.
 bool deletesMoreThanOneCharacter(const QKeyEvent& event)
 {
     return event.key() == Qt::Key_Backspace && (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-}
-
-QKeyEvent keyEventFor(std::int16_t code)
-{
-    if (code == backspaceCode)
-        return QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    if (code == enterCode)
-        return QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    const QChar character(static_cast<char16_t>(code));
-    return QKeyEvent(QEvent::KeyPress, character.toUpper().unicode(), Qt::NoModifier, QString(character));
 }
 
 // Turns every line break into one space, CR LF pairs included, keeping the caret where
@@ -78,7 +48,8 @@ constexpr QChar documentLineBreak = QChar::ParagraphSeparator;
 
 }  // namespace
 
-// Hands each key press to KeyPress before the editor sees it.
+// Hands each key press to KeyPress before the editor sees it, and types what an input
+// method commits one character at a time.
 struct TextBox::Editor : QObject {
     TextBox& box;
     QLineEdit* line = nullptr;
@@ -103,8 +74,6 @@ struct TextBox::Editor : QObject {
     {
         if (redelivering || watched != box.widget())
             return false;
-        if (event->type() == QEvent::KeyPress)
-            return keyPressed(*static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::InputMethod)
             return inputMethodCommitted(*static_cast<QInputMethodEvent*>(event));
         return false;
@@ -112,7 +81,7 @@ struct TextBox::Editor : QObject {
 
     bool keyPressed(const QKeyEvent& event)
     {
-        const std::int16_t pressed = characterCodeOf(event);
+        const std::int16_t pressed = detail::characterCodeOf(event);
         if (pressed == 0)
             return false;
         std::int16_t code = pressed;
@@ -148,7 +117,7 @@ struct TextBox::Editor : QObject {
     // each KeyPress sees the text its predecessors left; Backspace and Enter as keys.
     void commit(std::int16_t code)
     {
-        if (code == 0 || code == backspaceCode || code == enterCode)
+        if (code == 0 || code == KeyCode::Backspace || code == KeyCode::Return)
             return enter(code);
         QInputMethodEvent committed;
         committed.setCommitString(QString(QChar(static_cast<char16_t>(code))));
@@ -160,7 +129,7 @@ struct TextBox::Editor : QObject {
     {
         if (code == 0)
             return;
-        QKeyEvent key = keyEventFor(code);
+        QKeyEvent key = detail::keyEventFor(code);
         deliver(key);
     }
 
@@ -169,7 +138,7 @@ struct TextBox::Editor : QObject {
         if (!box.widget())
             return;
         redelivering = true;
-        QCoreApplication::sendEvent(box.widget(), &event);
+        box.deliverUnraised(event);
         redelivering = false;
     }
 
@@ -190,6 +159,11 @@ static QWidget* makeEditor(TextBox::Lines lines)
 TextBox::TextBox(Lines lines) : Control(makeEditor(lines)), editor_(std::make_unique<Editor>(*this, widget())) {}
 
 TextBox::~TextBox() = default;
+
+bool TextBox::characterKey(const QKeyEvent& event)
+{
+    return editor_->keyPressed(event);
+}
 
 Text TextBox::text() const
 {

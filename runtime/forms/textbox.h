@@ -1,9 +1,6 @@
 #pragma once
 
 #include "runtime/forms/control.h"
-#include "runtime/forms/event.h"
-
-#include <cstdint>
 
 namespace runtime {
 
@@ -42,10 +39,9 @@ public:
     int selLength() const;
     void setSelLength(int length);
 
-    Event<std::int16_t&> KeyPress;
-
 private:
     void setDesignCaption(const Text& caption) override { setText(caption); }
+    bool characterKey(const QKeyEvent& event) override;
     struct Editor;
     std::unique_ptr<Editor> editor_;
 };
