@@ -4,14 +4,19 @@
 #include "runtime/components/host.h"
 #include "runtime/components/server.h"
 #include "runtime/components/usercontrol.h"
+#include "runtime/forms/design.h"
+#include "runtime/tools/keynames.h"
 #include "runtime/tools/notation.h"
 #include "runtime/tools/scripthost.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <optional>
 
@@ -188,23 +193,121 @@ struct ScriptRunner::Interpreter {
 
     void key(const Text&, const QStringList& words)
     {
-        static const std::pair<const char16_t*, std::pair<int, const char16_t*>> keys[] = {
-            {u"Backspace", {Qt::Key_Backspace, u"\b"}}, {u"Tab", {Qt::Key_Tab, u"\t"}},
-            {u"Return", {Qt::Key_Return, u"\r"}},       {u"Delete", {Qt::Key_Delete, u""}},
-            {u"Space", {Qt::Key_Space, u" "}},
-        };
-        const Text name = words.value(1);
-        for (const auto& [keyName, key] : keys) {
-            if (name == QStringView(keyName))
-                return host.pressKey(key.first, Text::fromUtf16(key.second));
+        Text keyFault;
+        const std::optional<KeyStroke> stroke = keyStrokeOf(words.mid(1).join(u' '), keyFault);
+        if (!stroke)
+            return fault(keyFault);
+        host.pressKey(stroke->key, stroke->modifiers, stroke->text);
+    }
+
+    // The pixel of the control's surface that a point in twips from its top-left corner
+    // falls on; std::nullopt, said, when the words are no point or it lies outside.
+    std::optional<QPoint> pointOf(const QStringList& words)
+    {
+        bool isX = false;
+        bool isY = false;
+        const float x = words.value(1).toFloat(&isX);
+        const float y = words.value(2).toFloat(&isY);
+        if (!isX || !isY || !std::isfinite(x) || !std::isfinite(y)) {
+            fault(QStringLiteral("%1 needs a point: x and y in twips from the control's top-left corner").arg(words[0]));
+            return std::nullopt;
         }
-        fault(QStringLiteral("%1 is no key this script knows").arg(name));
+        // Clamped first, so that a point far away stays far away in whole pixels.
+        const auto pixel = [](float twips) { return pixels(std::clamp<float>(twips, -largestExtent, largestExtent)); };
+        const QPoint point(pixel(x), pixel(y));
+        const QSize size = instance().widget()->size();
+        if (!instance().widget()->rect().contains(point)) {
+            fault(QStringLiteral("%1, %2 is outside the control (pixel %3, %4 of %5 x %6)")
+                      .arg(words[1], words[2])
+                      .arg(point.x())
+                      .arg(point.y())
+                      .arg(size.width())
+                      .arg(size.height()));
+            return std::nullopt;
+        }
+        return point;
+    }
+
+    // The point and what follows it on a line of a mouse command, or std::nullopt, said.
+    std::optional<std::pair<QPoint, MouseChord>> mouseAt(const QStringList& words, ButtonWord buttonWord)
+    {
+        const std::optional<QPoint> point = pointOf(words);
+        if (!point)
+            return std::nullopt;
+        Text chordFault;
+        const std::optional<MouseChord> chord = mouseChordOf(words.mid(3), buttonWord, chordFault);
+        if (!chord) {
+            fault(chordFault);
+            return std::nullopt;
+        }
+        return std::pair(*point, *chord);
+    }
+
+    // A press needs its button up, a release needs it down: a mouse has one of each.
+    enum class ButtonMust { BeUp, BeDown };
+    std::optional<std::pair<QPoint, MouseChord>> buttonAt(const QStringList& words, ButtonMust must)
+    {
+        const auto mouse = mouseAt(words, ButtonWord::Taken);
+        if (!mouse)
+            return std::nullopt;
+        const Text name = buttonName(mouse->second.button);
+        const bool down = host.buttonsDown() & mouse->second.button;
+        if (must == ButtonMust::BeUp && down) {
+            fault(QStringLiteral("the %1 button is down already").arg(name));
+            return std::nullopt;
+        }
+        if (must == ButtonMust::BeDown && !down) {
+            fault(QStringLiteral("the %1 button is not down").arg(name));
+            return std::nullopt;
+        }
+        return mouse;
+    }
+
+    void mousedown(const Text&, const QStringList& words)
+    {
+        if (const auto mouse = buttonAt(words, ButtonMust::BeUp))
+            host.mousePress(mouse->first, mouse->second.button, mouse->second.modifiers);
+    }
+
+    void mousemove(const Text&, const QStringList& words)
+    {
+        if (const auto mouse = mouseAt(words, ButtonWord::Refused))
+            host.mouseMove(mouse->first, mouse->second.modifiers);
+    }
+
+    void mouseup(const Text&, const QStringList& words)
+    {
+        if (const auto mouse = buttonAt(words, ButtonMust::BeDown))
+            host.mouseRelease(mouse->first, mouse->second.button, mouse->second.modifiers);
+    }
+
+    void dblclick(const Text&, const QStringList& words)
+    {
+        if (const auto mouse = buttonAt(words, ButtonMust::BeUp))
+            host.doubleClick(mouse->first, mouse->second.button, mouse->second.modifiers);
     }
 
     void click(const Text&, const QStringList& words)
     {
         if (Control* child = childOf(words.value(1)))
             host.click(*child);
+    }
+
+    // Written whole or not at all: a file that cannot be finished is never left half made.
+    void snapshot(const Text& line, const QStringList&)
+    {
+        const qsizetype space = line.indexOf(u' ');
+        if (space < 0)
+            return fault(QStringLiteral("snapshot needs the name of the PNG file to write"));
+        const Text path = QFileInfo(line.mid(space + 1).trimmed()).absoluteFilePath();
+        const QImage image = host.snapshot();
+        if (image.isNull())
+            return fault(QStringLiteral("the control has no pixels to show: it is %1 x %2 twips")
+                             .arg(twips(instance().control()->width()), twips(instance().control()->height())));
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+            return fault(QStringLiteral("cannot write the snapshot %1: %2").arg(path, file.errorString()));
+        print(QStringLiteral("%1 -> %2, %3 x %4 pixels").arg(line, path).arg(image.width()).arg(image.height()));
     }
 
     // What the library itself says, through its entry point.
@@ -252,7 +355,12 @@ void ScriptRunner::Interpreter::runLine(const Text& rawLine)
         {u"focused", true, &Interpreter::focused},
         {u"type", true, &Interpreter::type},
         {u"key", true, &Interpreter::key},
+        {u"mousedown", true, &Interpreter::mousedown},
+        {u"mousemove", true, &Interpreter::mousemove},
+        {u"mouseup", true, &Interpreter::mouseup},
+        {u"dblclick", true, &Interpreter::dblclick},
         {u"click", true, &Interpreter::click},
+        {u"snapshot", true, &Interpreter::snapshot},
     };
 
     const Text line = rawLine.trimmed();

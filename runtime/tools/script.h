@@ -10,7 +10,7 @@ namespace runtime::tools {
 // The test container of the command-line tool: hosts one control in a window off screen
 // (ScriptHost) and runs a small script against it, one command a line, printing what each
 // returns, every event as the control raises it and every message box it shows (answered
-// with its default button):
+// with its default button). docs/controls.md ("The script notation") is its reference:
 //
 //   call <member> [<argument>...]   a method; prints  stdformat -> "(312) 447-1234"
 //   get <member>                    a property
@@ -20,16 +20,21 @@ namespace runtime::tools {
 //   text <child>                    the text or caption of a child
 //   focus <child>                   gives a child the focus
 //   focused                         the design name of the child with the focus
-//   type <text>                     key presses into the child with the focus
-//   key <Backspace|Tab|Return|Delete|Space>
+//   type <text>                     key presses into the widget with the focus
+//   key [<modifier>+...]<key>       one key, as Left, Ctrl+Home, Shift+Tab, Alt+F4, A, 7
+//   mousedown <x> <y> [<button>] [<modifiers>]   the mouse at a point in twips from the
+//   mousemove <x> <y> [<modifiers>]              control's top-left corner, on the widget
+//   mouseup <x> <y> [<button>] [<modifiers>]     there or the one that took the press
+//   dblclick <x> <y> [<button>] [<modifiers>]
 //   click <child>                   a mouse click in the middle of a child
+//   snapshot <file>                 a PNG of the control as drawn; prints the file and size
 //   canunload                       what the library's DllCanUnloadNow says
 //   destroy                         destroys the control; later calls report an error
 //
 // A member is its name or its identifier in hexadecimal (0x60030005 or &H60030005).
 // Arguments are "text" (a quote doubled inside), whole numbers (Long; 12% is a Short),
 // numbers with a point (Double), True, False and Empty. Blank lines and lines starting
-// with ' or # are skipped.
+// with ' or # are skipped. A line that cannot be done prints "line <n>: <why>".
 class ScriptRunner {
 public:
     using Print = std::function<void(const Text& line)>;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -279,6 +280,19 @@ call repeat "a" 1% -> error 91: The control has been destroyed
 
     const ToolRun fromInput = run({"script", "sample.sampler"}, "get resizes\n");
     EXPECT_EQ(fromInput.out, "get resizes -> 1\n");
+}
+
+TEST_F(ControlsTool, AScriptPressesKeysAndTheMouseAndSavesSnapshotsInTheCurrentFolder)
+{
+    run({"register", SAMPLE_LIBRARY});
+    const ToolRun ran = run({"script", "sample.sampler"},
+                            "focus box\nkey Shift+A\nkey Left\nkey b\ntext box\nmousedown 450 450\nmouseup 450 450\n"
+                            "snapshot look.png\n",
+                            work.path());
+    EXPECT_EQ(ran.status, 0) << ran.error.toStdString();
+    const QString look = QFileInfo(work.path()).canonicalFilePath() + "/look.png";
+    EXPECT_EQ(ran.out, "text box -> \"bA\"\nevent clicked\nsnapshot look.png -> " + look + ", 80 x 40 pixels\n");
+    EXPECT_EQ(QImage(look).size(), QSize(80, 40));
 }
 
 TEST_F(ControlsTool, AScriptLineItCannotReadIsNamedAndTheRestRuns)
