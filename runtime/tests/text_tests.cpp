@@ -2,12 +2,14 @@
 #include "runtime/base/integers.h"
 #include "runtime/base/text.h"
 #include "runtime/files/encoding.h"
+#include "runtime/testing/raised.h"
 
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
 using runtime::Text;
+using runtime::testing::raisedNumber;
 
 namespace {
 
@@ -63,18 +65,6 @@ TEST(Encoding, KeepsEveryByteThatIsNotUtf8)
     for (const QByteArray& bytes : rows)
         EXPECT_EQ(runtime::encodeText(runtime::decodeText(bytes)), bytes) << bytes.toStdString();
     EXPECT_EQ(runtime::decodeText("M\xC3\xBCller"), QString::fromUtf8("Müller"));
-}
-
-// The number of the error a statement raises, or 0 when it raises none.
-template <typename Statement>
-int raisedNumber(Statement statement)
-{
-    try {
-        statement();
-    } catch (const runtime::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 TEST(CheckedIntegers, RaiseOverflowAtTheirLimits)
