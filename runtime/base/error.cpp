@@ -12,4 +12,14 @@ void raiseOverflow()
     throw RuntimeError(RuntimeError::Overflow, QStringLiteral("Overflow"));
 }
 
+void raiseDivisionByZero()
+{
+    throw RuntimeError(RuntimeError::DivisionByZero, QStringLiteral("Division by zero"));
+}
+
+void raiseInvalidProcedureCall()
+{
+    throw RuntimeError(RuntimeError::InvalidProcedureCall, QStringLiteral("Invalid procedure call"));
+}
+
 }  // namespace runtime

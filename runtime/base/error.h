@@ -49,5 +49,7 @@ private:
 };
 
 [[noreturn]] void raiseOverflow();
+[[noreturn]] void raiseDivisionByZero();
+[[noreturn]] void raiseInvalidProcedureCall();
 
 }  // namespace runtime

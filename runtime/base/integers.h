@@ -2,14 +2,32 @@
 
 #include "runtime/base/error.h"
 
+#include <concepts>
 #include <cstdint>
 #include <limits>
 
 namespace runtime {
 
+template <typename Stored>
+class CheckedInteger;
+
+namespace detail {
+template <typename Type>
+constexpr bool isCheckedInteger = false;
+template <typename Stored>
+constexpr bool isCheckedInteger<CheckedInteger<Stored>> = true;
+}  // namespace detail
+
+// What checked arithmetic takes beside a checked integer: a plain integer or a checked one.
+template <typename Operand>
+concept IntegerOperand = std::integral<Operand> || detail::isCheckedInteger<Operand>;
+
 // A signed integer of a fixed width whose arithmetic raises the runtime's overflow
 // error instead of wrapping: counters and positions that the programs keep in 16 bits
-// (Short) and sums kept in 32 bits (Long) fail loudly at their limits.
+// (Short) and sums kept in 32 bits (Long) fail loudly at their limits. Division truncates
+// toward zero (-7 / 2 is -3, -7 % 2 is -1); by zero it raises the division error. The
+// one quotient beyond the width, the smallest value divided by -1, overflows; its
+// remainder is 0. A compound assignment that raises leaves the value as it was.
 template <typename Stored>
 class CheckedInteger {
 public:
@@ -21,16 +39,54 @@ public:
 
     constexpr CheckedInteger& operator+=(long long other) { value_ = narrow(wide(value_) + other); return *this; }
     constexpr CheckedInteger& operator-=(long long other) { value_ = narrow(wide(value_) - other); return *this; }
+    constexpr CheckedInteger& operator*=(long long other) { value_ = narrow(wide(value_) * other); return *this; }
+    constexpr CheckedInteger& operator/=(long long other) { value_ = narrow(wide(value_) / divisor(other)); return *this; }
+    constexpr CheckedInteger& operator%=(long long other) { value_ = narrow(wide(value_) % divisor(other)); return *this; }
     constexpr CheckedInteger& operator++() { return *this += 1; }
     constexpr CheckedInteger& operator--() { return *this -= 1; }
 
+    // With a checked integer on the left, arithmetic stays checked and of its kind, whatever
+    // integer stands on the right: `a * b` of two Shorts is a Short, raising as `a *= b`
+    // does. A plain integer on the left is taken as one of the right's kind first, so one
+    // beyond its range overflows.
+    template <IntegerOperand Right>
+    friend constexpr CheckedInteger operator+(CheckedInteger left, Right right) { return left += right; }
+    template <IntegerOperand Right>
+    friend constexpr CheckedInteger operator-(CheckedInteger left, Right right) { return left -= right; }
+    template <IntegerOperand Right>
+    friend constexpr CheckedInteger operator*(CheckedInteger left, Right right) { return left *= right; }
+    template <IntegerOperand Right>
+    friend constexpr CheckedInteger operator/(CheckedInteger left, Right right) { return left /= right; }
+    template <IntegerOperand Right>
+    friend constexpr CheckedInteger operator%(CheckedInteger left, Right right) { return left %= right; }
+    template <std::integral Left>
+    friend constexpr CheckedInteger operator+(Left left, CheckedInteger right) { return CheckedInteger(left) += right; }
+    template <std::integral Left>
+    friend constexpr CheckedInteger operator-(Left left, CheckedInteger right) { return CheckedInteger(left) -= right; }
+    template <std::integral Left>
+    friend constexpr CheckedInteger operator*(Left left, CheckedInteger right) { return CheckedInteger(left) *= right; }
+    template <std::integral Left>
+    friend constexpr CheckedInteger operator/(Left left, CheckedInteger right) { return CheckedInteger(left) /= right; }
+    template <std::integral Left>
+    friend constexpr CheckedInteger operator%(Left left, CheckedInteger right) { return CheckedInteger(left) %= right; }
+
 private:
-    static constexpr long long wide(Stored value) { return value; }
-    static constexpr Stored narrow(long long value)
+    // Holds the exact result of any value and any long long operand, which a long long
+    // does not: 2 * 2^62 would wrap before it could be checked.
+    __extension__ typedef __int128 Wide;
+
+    static constexpr Wide wide(Stored value) { return value; }
+    static constexpr Stored narrow(Wide value)
     {
         if (value < std::numeric_limits<Stored>::min() || value > std::numeric_limits<Stored>::max())
             raiseOverflow();
         return static_cast<Stored>(value);
+    }
+    static constexpr long long divisor(long long other)
+    {
+        if (other == 0)
+            raiseDivisionByZero();
+        return other;
     }
 
     Stored value_ = 0;

@@ -198,21 +198,6 @@ void ListBox::checkIndex(int index) const
         throw RuntimeError(RuntimeError::InvalidPropertyArrayIndex, QStringLiteral("Invalid property array index: %1").arg(index));
 }
 
-// After every entry that sorts before the text or equal to it, ignoring case.
-int ListBox::sortedPosition(const Text& text) const
-{
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (QString::compare(item(middle), text, Qt::CaseInsensitive) <= 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
-}
-
 void ListBox::addItem(const Text& text)
 {
     addItem(text, 0);
@@ -220,7 +205,7 @@ void ListBox::addItem(const Text& text)
 
 void ListBox::addItem(const Text& text, std::int32_t number)
 {
-    const int position = order_ == Order::Sorted ? sortedPosition(text) : count();
+    const int position = order_ == Order::Sorted ? sortedPosition(*this, text) : count();
     changeQuietly([&] {
         if (position == count() && !view()->isVisible())
             entries_->appendLater(text, number);

@@ -3,6 +3,7 @@
 #include "runtime/base/textlist.h"
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
+#include "runtime/forms/listorder.h"
 
 #include <cstdint>
 
@@ -26,7 +27,7 @@ namespace runtime {
 class ListBox : public Control {
 public:
     enum class Selection { Single, Multiple };
-    enum class Order { AsAdded, Sorted };
+    using Order = ListOrder;
 
     explicit ListBox(Selection selection = Selection::Single, Order order = Order::AsAdded);
 
@@ -63,7 +64,6 @@ private:
 
     View* view() const;
     void checkIndex(int index) const;
-    int sortedPosition(const Text& text) const;
     void addItem(const Text& text, std::int32_t number);
     template <typename Change>
     void changeQuietly(Change change);

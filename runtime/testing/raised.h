@@ -1,0 +1,20 @@
+#pragma once
+
+#include "runtime/base/error.h"
+
+namespace runtime::testing {
+
+// The number of the runtime error a statement raises, or 0 when it raises none: a table
+// row names the error it expects, or none, as one number.
+template <typename Statement>
+int raisedNumber(Statement statement)
+{
+    try {
+        statement();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+}  // namespace runtime::testing
