@@ -27,6 +27,13 @@ cat >"$results/additem_benchmark.json" <<'JSON'
   "run_type": "aggregate", "aggregate_name": "median", "real_time": 57614.2, "time_unit": "ms"}
 ]}
 JSON
+cat >"$results/paint_benchmark.json" <<'JSON'
+{"benchmarks": [
+ {"name": "Paint", "run_name": "Paint", "run_type": "iteration", "real_time": 412.0, "time_unit": "us"},
+ {"name": "KeyToRepaint/Runtime", "run_name": "KeyToRepaint/Runtime", "run_type": "iteration", "real_time": 30.0, "time_unit": "us"},
+ {"name": "KeyToRepaint/PlainWidget", "run_name": "KeyToRepaint/PlainWidget", "run_type": "iteration", "real_time": 20.0, "time_unit": "us"}
+]}
+JSON
 cat >"$results/startup.json" <<'JSON'
 {"benchmarks": [
  {"run_name": "startup/minimal_captioned_window/iterations:1/repeats:15/manual_time", "run_type": "aggregate",
@@ -58,6 +65,8 @@ expect '| `vorn.txt`, 32,766 records: save (`Save`) | 6.12 ms | — | ≤ 5 ms |
 expect '| Find over 32,766 records through the window (`FindInWindow`) | not measured (the search did not find the one record) | the list'"'"'s own find, `FindOverAllRecords`: not measured | ≤ 2 ms | — |'
 expect '| memory of the 32,766-record list (`Load`, `list_kB`) | 3.50 MB | — | ≤ 3 MB | no |'
 expect '| solvane: 30,000 additions + 30,000 refusals (`Indexed`) | 9.87 ms | plain list scan, `PlainScan`: 57,614 ms | ≤ 10 ms | yes |'
+expect '| the example level meter at 200 × 200 px: one frame drawn (`Paint`) | 0.412 ms | — | ≤ 1 ms | yes |'
+expect '| the level meter: a key to its repaint (`KeyToRepaint/Runtime`) | 0.030 ms = 1.50 × yardstick | a plain widget drawing the same, `KeyToRepaint/PlainWidget`: 0.020 ms | ≤ 2 × yardstick | yes |'
 expect '| pellix with 30,000 lines, to window shown (`ShowWithFile/30000`) | not measured | three-line file, `ShowWithFile/3`: not measured | ≤ 10 ms | — |'
 expect '| vornd: start-up to window shown, time | 104 ms = 1.040 × yardstick | `minimal_captioned_window`: 100 ms | ≤ 1.05 × yardstick | yes |'
 expect '| vornd: start-up to window shown, instructions | 275.0 M = 1.100 × yardstick | `minimal_captioned_window`: 250.0 M | ≤ 1.05 × yardstick | no |'
