@@ -11,11 +11,29 @@ namespace {
 // Where a control cannot be made after all, a form still gets a widget in its place.
 constexpr QSize standInSize(100, 30);
 
+// The class's design-time properties but those named as a property every widget has,
+// which a designer and a form would take for the widget's; those are reported.
+std::vector<runtime::components::MemberInfo> designProperties(const runtime::components::ClassInfo& type)
+{
+    std::vector<runtime::components::MemberInfo> properties;
+    for (const runtime::components::MemberInfo& member : type.defaultInterface.members) {
+        if (!member.designDefault)
+            continue;
+        if (QWidget::staticMetaObject.indexOfProperty(member.name.toUtf8().constData()) >= 0)
+            report(QStringLiteral("%1: the design-time property %2 is left out, as every widget has a property "
+                                  "of that name")
+                       .arg(type.identifier, member.name));
+        else
+            properties.push_back(member);
+    }
+    return properties;
+}
+
 }  // namespace
 
 ControlEntry::ControlEntry(const runtime::components::ClassInfo& type, QObject* parent)
-    : QObject(parent), type_(type), className_(designerClassName(type.identifier)), classType_(className_.toLatin1()),
-      icon_(runtime::components::toolboxIcon(type.picture))
+    : QObject(parent), type_(type), className_(designerClassName(type.identifier)),
+      classType_(className_.toLatin1(), designProperties(type)), icon_(runtime::components::toolboxIcon(type.picture))
 {
 }
 

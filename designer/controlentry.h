@@ -9,9 +9,10 @@
 #include <optional>
 
 // One registered control class in the form designer's widget box: its toolbox picture as
-// icon, its library's description as tool tip, made by class identifier through the
-// runtime. All of it comes from the catalogue's type information but the design size,
-// which domXml() gives a new form's control: that takes one control, made once.
+// icon, its library's description as tool tip, its design-time properties as the widget's
+// own, made by class identifier through the runtime. All of it comes from the catalogue's
+// type information but the design size, which domXml() gives a new form's control: that
+// takes one control, made once.
 class ControlEntry : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
     Q_INTERFACES(QDesignerCustomWidgetInterface)

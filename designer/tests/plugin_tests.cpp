@@ -7,6 +7,7 @@
 #include <QDesignerCustomWidgetCollectionInterface>
 #include <QDir>
 #include <QFileInfo>
+#include <QMetaProperty>
 #include <QPluginLoader>
 
 #include <gtest/gtest.h>
@@ -122,6 +123,27 @@ TEST_F(DesignerPlugin, MakesTheRealControlAtItsDesignSize)
     control->resize(100, 80);
     EXPECT_EQ(control->instance().control()->width(), 4000.0f);
     EXPECT_EQ(control->size(), QSize(267, 80));
+}
+
+// A designer and a form would take a property of that name for the widget's own.
+TEST_F(DesignerPlugin, ADesignTimePropertyNamedAsAPropertyOfEveryWidgetIsLeftOutAndTold)
+{
+    registerWithTool({SAMPLE_LIBRARY});
+    data.write(data.catalogue(), data.read(data.catalogue()).replace("\"marked\"", "\"enabled\""));
+    const auto entries = load();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(reported.toStdString(), "Desktop Suite controls: sample.sampler: the design-time property enabled is left "
+                                      "out, as every widget has a property of that name\n");
+
+    QWidget form;
+    auto* control = qobject_cast<ControlWidget*>(entries[0]->createWidget(&form));
+    ASSERT_NE(control, nullptr);
+    const QMetaObject* type = control->metaObject();
+    QStringList own;
+    for (int index = type->propertyOffset(); index < type->propertyCount(); ++index)
+        own.append(type->property(index).name());
+    EXPECT_EQ(own, (QStringList{"caption", "times", "limit", "ratio"}));
+    EXPECT_TRUE(control->property("enabled").toBool()) << "the widget's own";
 }
 
 TEST_F(DesignerPlugin, AControlWhoseLibraryIsRefusedIsLeftOutToldOnceAndNeverLoaded)

@@ -13,7 +13,7 @@
 //
 // Members, for hosts (default interface _counterctrl, dual; events __counterctrl), called
 // and bound by the member identifiers of countermembers.h:
-//   value    property, Long, read and write; 0 when the control is made
+//   value    property, Long, read and write, design time; 0 when the control is made
 //            the number shown; writing it shows the new number
 //   add      method, ByVal steps As Long, no result
 //            adds steps (negative steps count down) to value. A sum beyond a Long

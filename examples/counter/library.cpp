@@ -13,7 +13,7 @@ using namespace runtime::components;
 
 // In the order in which the type information lists them.
 constexpr Member counterctrlMembers[] = {
-    property<&counterctrl::value, &counterctrl::setValue>("value", countermember::value, "The number shown"),
+    designProperty<&counterctrl::value, &counterctrl::setValue>("value", countermember::value, 0, "The number shown"),
     method<&counterctrl::add>("add", countermember::add, "steps", "Adds steps to the number; negative steps count down"),
 };
 

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <type_traits>
 #include <utility>
+#include <variant>
 
 // Entries of a library's descriptor made from the control's own members, so that a call
 // by member identifier reaches the same function as a direct call. The identifiers are
@@ -148,6 +149,14 @@ struct EventTraits<Event<Parameters...> Owner::*> {
     }
 };
 
+// The kind a property is read with.
+template <auto Getter>
+inline constexpr ValueType propertyKind = Kind<Stored<typename MethodTraits<decltype(Getter)>::ResultType>>::type;
+
+// A value of a kind as a descriptor writes it.
+template <ValueType Type>
+using Literal = std::variant_alternative_t<static_cast<std::size_t>(Type), DesignDefault>;
+
 }  // namespace binding
 
 // A method: a member function taking and returning the kinds above (or returning void).
@@ -178,6 +187,21 @@ constexpr Member property(const char* name, MemberId id, const char* description
                   "a property is written with the kind it is read with");
     Member member = property<Getter>(name, id, description);
     member.put = &binding::SetterTraits<decltype(Setter)>::template put<Setter>;
+    return member;
+}
+
+// A design-time property: a read-write property that a form designer shows, with the value
+// the control's constructor gives it, written as a literal of the property's kind (a text
+// in UTF-8):
+//
+//   designProperty<&counterctrl::value, &counterctrl::setValue>("value", countermember::value, 0, "The number shown"),
+template <auto Getter, auto Setter>
+constexpr Member designProperty(const char* name, MemberId id, binding::Literal<binding::propertyKind<Getter>> initial,
+                                const char* description)
+{
+    Member member = property<Getter, Setter>(name, id, description);
+    constexpr auto kind = static_cast<std::size_t>(binding::propertyKind<Getter>);
+    member.designDefault = DesignDefault(std::in_place_index<kind>, initial);
     return member;
 }
 

@@ -3,6 +3,7 @@
 #include "runtime/base/error.h"
 #include "runtime/components/catalogue.h"
 #include "runtime/components/host.h"
+#include "runtime/components/instance.h"
 #include "runtime/components/usercontrol.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <exception>
 #include <map>
 #include <mutex>
@@ -58,10 +60,45 @@ Text mismatch(const VersionBlock& version, const LibraryDescriptor& library)
     return {};
 }
 
+bool hasDesignProperties(const ClassDescriptor& type)
+{
+    return std::ranges::any_of(type.defaultInterface.members,
+                               [](const Member& member) { return member.designDefault.index() != 0; });
+}
+
+// Where a new instance of a class does not start at a design-time default, or the empty
+// text: a form leaves out a value equal to the default, so the control would lose it.
+Text startFault(const LibraryDescriptor& library)
+{
+    for (const ClassDescriptor* type : library.classes) {
+        if (!hasDesignProperties(*type))
+            continue;
+        const Text className = QString::fromUtf8(type->name);
+        std::unique_ptr<UserControl> control = ClassFactory(library, *type).createInstance();
+        if (!control)
+            return lastErrorText;
+        Instance instance(nullptr, library, *type, std::move(control));
+        for (const MemberInfo& member : instance.typeInfo().defaultInterface.members) {
+            if (!member.designDefault)
+                continue;
+            Arguments none;
+            const CallResult start = instance.invoke(member.id, CallKind::PropertyGet, none);
+            if (!start.ok())
+                return QStringLiteral("the class %1 cannot read %2: %3").arg(className, member.name, start.errorText);
+            if (start.value != *member.designDefault)
+                return QStringLiteral("the class %1 starts with %2 %3, not with its design-time default %4")
+                    .arg(className, member.name, start.value.literal(), member.designDefault->literal());
+        }
+    }
+    return {};
+}
+
 // The library's own path and name, checked as a host checks them before loading.
 Text registrationFault(const LibraryDescriptor& library, Text& path)
 {
     if (Text fault = descriptorFault(library); !fault.isEmpty())
+        return fault;
+    if (Text fault = startFault(library); !fault.isEmpty())
         return fault;
     path = libraryPathOf(&library);
     if (path.isEmpty())

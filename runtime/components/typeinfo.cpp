@@ -29,10 +29,22 @@ QStringList parameterNames(const Member& member)
     return names;
 }
 
+std::optional<Variant> designDefaultOf(const Member& member)
+{
+    return std::visit(
+        [](auto value) -> std::optional<Variant> {
+            if constexpr (std::is_same_v<decltype(value), std::monostate>)
+                return std::nullopt;
+            else
+                return Variant(value);
+        },
+        member.designDefault);
+}
+
 MemberInfo memberInfo(const Member& member)
 {
     MemberInfo info{fromUtf8(member.name), member.id, member.kind, member.kind == MemberKind::Property && !member.put,
-                    member.result, {}, fromUtf8(member.description)};
+                    member.result, {}, fromUtf8(member.description), designDefaultOf(member)};
     const QStringList names = parameterNames(member);
     for (std::size_t index = 0; index < member.parameters.size(); ++index) {
         const Parameter& parameter = member.parameters[index];
@@ -69,6 +81,10 @@ Text interfaceFault(const Interface& interface, bool events)
             return QStringLiteral("%1 of %2 is of the wrong kind for its interface").arg(memberName, name);
         if (events ? !member.connect : !member.invoke)
             return QStringLiteral("%1 of %2 has no code to run").arg(memberName, name);
+        if (const std::optional<Variant> initial = designDefaultOf(member);
+            initial && (!member.put || initial->type() != member.result))
+            return QStringLiteral("%1 of %2 has a design-time default but is no read-write property of that kind")
+                .arg(memberName, name);
     }
     return {};
 }
@@ -118,6 +134,41 @@ Enum requiredEnum(const QJsonObject& json, const QString& field, Text (*nameOf)(
 constexpr std::initializer_list<ValueType> allTypes = {ValueType::Empty, ValueType::Boolean, ValueType::Short,
                                                        ValueType::Long, ValueType::Double, ValueType::String};
 
+// A design-time default in the catalogue: a JSON boolean, number or string.
+QJsonValue toJson(const Variant& value)
+{
+    switch (value.type()) {
+    case ValueType::Boolean: return value.toBoolean();
+    case ValueType::Short:
+    case ValueType::Long:
+    case ValueType::Double: return value.toDouble();
+    case ValueType::String: return value.toText();
+    case ValueType::Empty: break;
+    }
+    return {};
+}
+
+// An entry written before design-time properties existed has none.
+std::optional<Variant> designDefaultFromJson(const QJsonObject& member, const MemberInfo& info)
+{
+    const QString field = QStringLiteral("designDefault");
+    const QJsonValue json = member.value(field);
+    if (json.isUndefined())
+        return std::nullopt;
+    const Variant value = json.isBool()     ? Variant(json.toBool())
+                          : json.isDouble() ? Variant(json.toDouble())
+                          : json.isString() ? Variant(json.toString())
+                                            : Variant();
+    // Of the property's kind: a number becomes an integer only where it is a whole number
+    // in range, and nothing else converts.
+    try {
+        if (info.kind == MemberKind::Property && !info.readOnly && !value.isEmpty())
+            return value.convertedTo(info.result);
+    } catch (const RuntimeError&) {
+    }
+    raiseBadField(field);
+}
+
 QJsonObject toJson(const InterfaceInfo& interface)
 {
     QJsonArray members;
@@ -128,13 +179,16 @@ QJsonObject toJson(const InterfaceInfo& interface)
                                           {QStringLiteral("type"), typeName(parameter.type)},
                                           {QStringLiteral("byReference"), parameter.byReference}});
         }
-        members.append(QJsonObject{{QStringLiteral("name"), member.name},
-                                   {QStringLiteral("id"), memberIdText(member.id)},
-                                   {QStringLiteral("kind"), kindName(member.kind)},
-                                   {QStringLiteral("readOnly"), member.readOnly},
-                                   {QStringLiteral("result"), typeName(member.result)},
-                                   {QStringLiteral("parameters"), parameters},
-                                   {QStringLiteral("description"), member.description}});
+        QJsonObject json{{QStringLiteral("name"), member.name},
+                         {QStringLiteral("id"), memberIdText(member.id)},
+                         {QStringLiteral("kind"), kindName(member.kind)},
+                         {QStringLiteral("readOnly"), member.readOnly},
+                         {QStringLiteral("result"), typeName(member.result)},
+                         {QStringLiteral("parameters"), parameters},
+                         {QStringLiteral("description"), member.description}};
+        if (member.designDefault)
+            json.insert(QStringLiteral("designDefault"), toJson(*member.designDefault));
+        members.append(json);
     }
     return {{QStringLiteral("name"), interface.name},
             {QStringLiteral("id"), interface.id.toString()},
@@ -174,6 +228,7 @@ InterfaceInfo interfaceFromJson(const QJsonObject& json)
                                        parameter.value(QStringLiteral("byReference")).toBool()});
         }
         info.description = member.value(QStringLiteral("description")).toString();
+        info.designDefault = designDefaultFromJson(member, info);
         interface.members.push_back(std::move(info));
     }
     return interface;

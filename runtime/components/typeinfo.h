@@ -7,7 +7,9 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <span>
+#include <variant>
 #include <vector>
 
 namespace runtime {
@@ -36,6 +38,9 @@ using Setter = void (*)(UserControl& control, const Variant& value);
 using EventSink = std::function<void(Arguments& arguments)>;
 // Hands every raise of one event of the control to `sink`.
 using Connector = void (*)(UserControl& control, EventSink sink);
+// The value a design-time property starts with, of its kind, in the order of ValueType (a
+// text in UTF-8); none (std::monostate) for every other member.
+using DesignDefault = std::variant<std::monostate, bool, std::int16_t, std::int32_t, double, const char*>;
 
 struct Member {
     const char* name;
@@ -48,6 +53,10 @@ struct Member {
     Invoker invoke = nullptr;      // methods and property reads
     Setter put = nullptr;          // property writes; nullptr for a read-only property
     Connector connect = nullptr;   // events
+    // A design-time property: a read-write property that a form designer shows and a form
+    // keeps, with the value the control's constructor gives it. A form leaves out a value
+    // equal to it, so registration checks that a new instance starts with it.
+    DesignDefault designDefault = {};
 };
 
 enum InterfaceFlag : unsigned {
@@ -111,6 +120,7 @@ struct MemberInfo {
     ValueType result = ValueType::Empty;
     std::vector<ParameterInfo> parameters;
     Text description;
+    std::optional<Variant> designDefault;  // design-time properties: what the control starts with
 };
 
 struct InterfaceInfo {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <csignal>
@@ -12,8 +13,11 @@
 #include <sys/stat.h>
 
 using runtime::RuntimeError;
+using runtime::Variant;
 using runtime::components::Catalogue;
 using runtime::components::CatalogueEntry;
+using runtime::components::ClassInfo;
+using runtime::components::MemberInfo;
 
 namespace {
 
@@ -25,6 +29,29 @@ CatalogueEntry otherEntry(const QString& identifier)
     entry.type.identifier = identifier;
     entry.type.libraryId = QUuid::createUuid();
     return entry;
+}
+
+// The catalogue with one field of a member of the sample's default interface set, or
+// removed when `value` is undefined.
+QByteArray withMemberField(const QByteArray& catalogue, const QString& member, const QString& field,
+                           const QJsonValue& value)
+{
+    QJsonObject root = QJsonDocument::fromJson(catalogue).object();
+    QJsonObject classes = root["classes"].toObject();
+    QJsonObject entry = classes["sample.sampler"].toObject();
+    QJsonObject interface = entry["defaultInterface"].toObject();
+    QJsonArray members = interface["members"].toArray();
+    for (QJsonValueRef json : members) {
+        QJsonObject changed = json.toObject();
+        if (changed["name"] == member)
+            changed.insert(field, value);
+        json = changed;
+    }
+    interface["members"] = members;
+    entry["defaultInterface"] = interface;
+    classes["sample.sampler"] = entry;
+    root["classes"] = classes;
+    return QJsonDocument(root).toJson();
 }
 
 QString errorOf(const std::function<void()>& action)
@@ -63,8 +90,44 @@ TEST_F(CatalogueTest, KeepsTypeInformationAndPathAsRegistered)
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].library, "/opt/controls/libsample.so");
     EXPECT_EQ(toJson(entries[0].type), toJson(sampleEntry().type));
-    EXPECT_EQ(entries[0].type.defaultInterface.members.size(), 7u);
+    EXPECT_EQ(entries[0].type.defaultInterface.members.size(), 11u);
     EXPECT_EQ(entries[0].type.picture.size(), 15);
+}
+
+// A form designer knows the design-time properties from the catalogue alone.
+TEST_F(CatalogueTest, KeepsDesignTimeDefaultsOfTheirKindsAndReadsEntriesWrittenBeforeThem)
+{
+    writeSample();
+    const struct {
+        const char* member;
+        std::optional<Variant> initial;
+    } rows[] = {
+        {"caption", Variant("")},
+        {"marked", Variant(true)},
+        {"times", Variant(std::int16_t(2))},
+        {"limit", Variant(100000)},
+        {"ratio", Variant(0.25)},
+        {"resizes", std::nullopt},
+        {"repeat", std::nullopt},
+    };
+    const ClassInfo type = Catalogue::read().find("sample.sampler").type;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.member);
+        const MemberInfo* member = findMember(type, row.member);
+        ASSERT_NE(member, nullptr);
+        EXPECT_EQ(member->designDefault, row.initial);
+    }
+
+    // As a runtime without design-time properties wrote it: the same class, none of them.
+    QByteArray before = data.read(data.catalogue());
+    for (const auto& row : rows)
+        before = withMemberField(before, row.member, "designDefault", QJsonValue::Undefined);
+    ASSERT_FALSE(before.contains("designDefault"));
+    data.write(data.catalogue(), before);
+    const ClassInfo older = Catalogue::read().find("sample.sampler").type;
+    EXPECT_EQ(older.defaultInterface.members.size(), type.defaultInterface.members.size());
+    for (const MemberInfo& member : older.defaultInterface.members)
+        EXPECT_EQ(member.designDefault, std::nullopt) << member.name.toStdString();
 }
 
 TEST_F(CatalogueTest, OneEntryPerClassIdentifierSortedByIt)
@@ -128,6 +191,7 @@ TEST_F(CatalogueTest, ADamagedCatalogueIsRefusedAndNeverRewritten)
     wrongKey.replace("\"sample.sampler\"", "\"sample.other\"");
     QByteArray noPath = sound;
     noPath.replace("\"library\": \"/opt/controls/libsample.so\"", "\"library\": \"\"");
+    const QString designDefault = "designDefault";
     const struct {
         const char* what;
         QByteArray bytes;
@@ -143,6 +207,12 @@ TEST_F(CatalogueTest, ADamagedCatalogueIsRefusedAndNeverRewritten)
         {"an entry without its library identifier", noLibraryId, "libraryId"},
         {"an entry under another class's identifier", wrongKey, "describes the class sample.sampler"},
         {"an entry without a library", noPath, "names no library"},
+        {"a design-time default of another kind", withMemberField(sound, "times", designDefault, "2"), "\"designDefault\""},
+        {"a fraction for a Short", withMemberField(sound, "times", designDefault, 2.5), "\"designDefault\""},
+        {"a Long out of range", withMemberField(sound, "limit", designDefault, 3e9), "\"designDefault\""},
+        {"no value", withMemberField(sound, "caption", designDefault, QJsonValue::Null), "\"designDefault\""},
+        {"a read-only property's", withMemberField(sound, "resizes", designDefault, 0), "\"designDefault\""},
+        {"a method's", withMemberField(sound, "repeat", designDefault, "x"), "\"designDefault\""},
         {"a huge file", QByteArray(20 * 1024 * 1024, ' '), "larger than any catalogue"},
     };
     for (const auto& row : rows) {

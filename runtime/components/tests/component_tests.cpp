@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -109,7 +110,7 @@ TEST_F(ComponentTest, CreatesByClassIdentifierAndInitializes)
     EXPECT_EQ(instance->classIdentifier(), "sample.sampler");
     EXPECT_TRUE(control(*instance).initialized());
     EXPECT_EQ(control(*instance).resizes(), 0) << "only a host's extent runs the layout";
-    EXPECT_EQ(instance->typeInfo().defaultInterface.members.size(), 7u);
+    EXPECT_EQ(instance->typeInfo().defaultInterface.members.size(), 11u);
     EXPECT_NE(instance->widget(), nullptr);
     EXPECT_EQ(instance->focusWidget(), control(*instance).box.widget());
 }
@@ -386,6 +387,58 @@ TEST(ComponentDescriptor, AFaultyDescriptorIsNamed)
     EXPECT_TRUE(faultOf([](LibraryDescriptor&, ClassDescriptor& type) {
                     type.eventInterface.members = type.defaultInterface.members;
                 }).contains("wrong kind"));
+    // A design-time default on a property that cannot be written, or of another kind.
+    const struct {
+        MemberId member;
+        DesignDefault initial;
+        const char* fault;
+    } designRows[] = {
+        {samplermember::resizes, std::int32_t(0),
+         "resizes of _sampler has a design-time default but is no read-write property of that kind"},
+        {samplermember::times, "2", "times of _sampler has a design-time default but is no read-write property of that kind"},
+    };
+    for (const auto& row : designRows) {
+        EXPECT_EQ(faultOf([&row](LibraryDescriptor&, ClassDescriptor& type) {
+                      static std::vector<Member> members;
+                      members.assign(type.defaultInterface.members.begin(), type.defaultInterface.members.end());
+                      std::ranges::find(members, row.member, &Member::id)->designDefault = row.initial;
+                      type.defaultInterface.members = members;
+                  }).toStdString(),
+                  row.fault);
+    }
+}
+
+// A form leaves out a value equal to the default, which the control would then not have.
+TEST(ComponentRegistration, AClassThatDoesNotStartAtItsDesignTimeDefaultsIsNotRegistered)
+{
+    TemporaryUserData data;
+    const struct {
+        MemberId member;
+        DesignDefault initial;
+        const char* error;
+    } rows[] = {
+        {samplermember::times, std::int16_t(3), "the class sampler starts with times 2, not with its design-time default 3"},
+        {samplermember::caption, "none",
+         R"(the class sampler starts with caption "", not with its design-time default "none")"},
+        {samplermember::marked, false,
+         "the class sampler starts with marked True, not with its design-time default False"},
+        {samplermember::ratio, 0.5, "the class sampler starts with ratio 0.25, not with its design-time default 0.5"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.error);
+        std::vector<Member> members(sample::library.classes[0]->defaultInterface.members.begin(),
+                                    sample::library.classes[0]->defaultInterface.members.end());
+        std::ranges::find(members, row.member, &Member::id)->designDefault = row.initial;
+        ClassDescriptor type = *sample::library.classes[0];
+        type.defaultInterface.members = members;
+        const ClassDescriptor* classes[] = {&type};
+        LibraryDescriptor library = sample::library;
+        library.classes = classes;
+        EXPECT_EQ(registerServer(library), Failed);
+        EXPECT_EQ(lastError().toStdString(), std::string("Cannot register sample: ") + row.error);
+        EXPECT_EQ(canUnloadNow(library), Ok) << "the instance it checked is gone";
+    }
+    EXPECT_FALSE(QFile::exists(data.catalogue()));
 }
 
 TEST_F(ComponentTest, AnUnusedLibraryIsLetGoAndLoadedAgainWhenNeeded)

@@ -95,6 +95,10 @@ TEST_F(TryOutTest, ListsEveryMemberWithItsIdentifierFromTheTypeInformation)
         "60030005  method    announce(text As String) As Short",
         "68030000  property  caption As String",
         "68030001  property  resizes As Long (read-only)",
+        "68030002  property  marked As Boolean",
+        "68030003  property  times As Short",
+        "68030004  property  limit As Long",
+        "68030005  property  ratio As Double",
         "1         event     changed(text As String, ByRef cancel As Short)",
         "2         event     clicked()",
     }));

@@ -64,8 +64,13 @@ constexpr Member samplerMembers[] = {
     method<&sampler::total>("total", samplermember::total, "whole, part", "The sum of both"),
     method<&sampler::fail>("fail", samplermember::fail, "", "Raises an overflow"),
     method<&sampler::announce>("announce", samplermember::announce, "text", "Raises changed and returns its cancel flag"),
-    property<&sampler::caption, &sampler::setCaption>("caption", samplermember::caption, "A text kept for the host"),
+    designProperty<&sampler::caption, &sampler::setCaption>("caption", samplermember::caption, "",
+                                                            "A text kept for the host"),
     property<&sampler::resizes>("resizes", samplermember::resizes, "How often the layout ran"),
+    designProperty<&sampler::marked, &sampler::setMarked>("marked", samplermember::marked, true, "A flag kept"),
+    designProperty<&sampler::times, &sampler::setTimes>("times", samplermember::times, 2, "A Short kept"),
+    designProperty<&sampler::limit, &sampler::setLimit>("limit", samplermember::limit, 100000, "A Long kept"),
+    designProperty<&sampler::ratio, &sampler::setRatio>("ratio", samplermember::ratio, 0.25, "A Double kept"),
 };
 
 constexpr Member samplerEvents[] = {

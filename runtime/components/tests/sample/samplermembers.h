@@ -13,9 +13,14 @@ inline constexpr runtime::MemberId total = 0x60030003;
 inline constexpr runtime::MemberId fail = 0x60030004;
 inline constexpr runtime::MemberId announce = 0x60030005;
 
-// Properties of _sampler: caption is written as well, resizes only read.
+// Properties of _sampler: caption is written as well, resizes only read; caption and the
+// four after resizes are design-time properties.
 inline constexpr runtime::MemberId caption = 0x68030000;
 inline constexpr runtime::MemberId resizes = 0x68030001;
+inline constexpr runtime::MemberId marked = 0x68030002;
+inline constexpr runtime::MemberId times = 0x68030003;
+inline constexpr runtime::MemberId limit = 0x68030004;
+inline constexpr runtime::MemberId ratio = 0x68030005;
 
 // Events of the event interface __sampler.
 inline constexpr runtime::MemberId changed = 1;
