@@ -51,7 +51,10 @@ QString ControlEntry::includeFile() const
 QWidget* ControlEntry::createWidget(QWidget* parent)
 {
     try {
-        return new NamedControlWidget(classType_, type_.identifier, parent);
+        auto* widget = new NamedControlWidget(classType_, type_.identifier, parent);
+        // A control on a form being designed keeps still: no timers, no files, no windows.
+        widget->instance().setUserMode(!inDesigner_);
+        return widget;
     } catch (const runtime::RuntimeError& error) {
         report(error.text());
         auto* standIn = new QWidget(parent);

@@ -29,7 +29,12 @@ public:
     bool isContainer() const override { return false; }
     QWidget* createWidget(QWidget* parent) override;
     bool isInitialized() const override { return initialized_; }
-    void initialize(QDesignerFormEditorInterface*) override { initialized_ = true; }
+    // A form designer hands over its core; a form loader, if it calls this at all, none.
+    void initialize(QDesignerFormEditorInterface* designer) override
+    {
+        initialized_ = true;
+        inDesigner_ = designer != nullptr;
+    }
     QString domXml() const override;
 
 private:
@@ -40,5 +45,6 @@ private:
     ControlClassType classType_;
     QIcon icon_;
     bool initialized_ = false;
+    bool inDesigner_ = false;
     mutable std::optional<QSize> designSize_;
 };

@@ -127,6 +127,7 @@ TEST_F(FormEditor, ListsEachDesignTimePropertyTypedWithTheValueTheControlStartsW
     }
     // Neither a read-only property nor a method.
     EXPECT_EQ(sheet->indexOf("resizes"), -1);
+    EXPECT_FALSE(control->instance().control()->ambient().userMode) << "the control knows it is being designed";
     EXPECT_EQ(sheet->indexOf("repeat"), -1);
 }
 

@@ -67,6 +67,7 @@ TEST_F(LoadedForm, HoldsBothControlsMadeByTheirLibrariesAtTheFormsGeometry)
     ASSERT_NE(names, nullptr);
     EXPECT_EQ(phone->instance().classIdentifier(), "tesk.phonectrl");
     EXPECT_EQ(names->instance().classIdentifier(), "solvane.ulistctrl");
+    EXPECT_TRUE(phone->instance().control()->ambient().userMode) << "a loaded form runs its controls";
 
     form->show();
     EXPECT_EQ(names->geometry(), QRect(8, 80, 200, 150));

@@ -14,7 +14,7 @@ using namespace runtime::components;
 // In the order in which the type information lists them.
 constexpr Member levelctrlMembers[] = {
     property<&levelctrl::level, &levelctrl::setLevel>("level", levelmember::level, "How many segments are lit"),
-    property<&levelctrl::steps, &levelctrl::setSteps>("steps", levelmember::steps, "How many segments there are"),
+    designProperty<&levelctrl::steps, &levelctrl::setSteps>("steps", levelmember::steps, 10, "How many segments there are"),
 };
 
 constexpr Member levelctrlEvents[] = {
