@@ -1,6 +1,7 @@
 // What a control author gets from the runtime: a surface that draws itself through a
 // canvas in twips and takes the mouse, the keys and the focus, children that raise their
 // own input events, and what the host gives (its font, colours, user mode, enabled state).
+#include "runtime/base/error.h"
 #include "runtime/components/usercontrol.h"
 #include "runtime/forms/button.h"
 #include "runtime/forms/input.h"
