@@ -67,17 +67,19 @@ protected:
 
     void mousePressEvent(QMouseEvent* event) override
     {
-        if (onBareSurface(*event)) {
-            pressedOnSurface_ = event->button() == Qt::LeftButton;
-            mouse(*event, &UserControl::UserControl_MouseDown, detail::mouseButtonsOf(event->button()));
-        }
+        if (!onBareSurface(*event))
+            return;
+        pressedOnSurface_ |= event->button();
+        clickPending_ = event->button() == Qt::LeftButton;
+        mouse(*event, &UserControl::UserControl_MouseDown, detail::mouseButtonsOf(event->button()));
     }
 
+    // The second press of a double-click raises DblClick, and its release no Click.
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         if (!onBareSurface(*event))
             return;
-        pressedOnSurface_ = false;
+        pressedOnSurface_ |= event->button();
         mouse(*event, &UserControl::UserControl_MouseDown, detail::mouseButtonsOf(event->button()));
         if (event->button() == Qt::LeftButton)
             detail::runHandler([this] { control_.UserControl_DblClick(); });
@@ -89,14 +91,16 @@ protected:
             mouse(*event, &UserControl::UserControl_MouseMove, detail::mouseButtonsOf(event->buttons()));
     }
 
-    // The release comes to the surface that took the press, wherever the pointer is now.
+    // The release of a press on the surface comes here wherever the pointer is now; a
+    // Click needs it back on the surface.
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        const bool clicked = event->button() == Qt::LeftButton && std::exchange(pressedOnSurface_, false)
-            && rect().contains(event->position().toPoint());
-        if (onBareSurface(*event) || clicked || !rect().contains(event->position().toPoint()))
-            mouse(*event, &UserControl::UserControl_MouseUp, detail::mouseButtonsOf(event->button()));
-        if (clicked)
+        if (!(pressedOnSurface_ & event->button()))
+            return;
+        pressedOnSurface_ &= ~event->button();
+        mouse(*event, &UserControl::UserControl_MouseUp, detail::mouseButtonsOf(event->button()));
+        if (event->button() == Qt::LeftButton && std::exchange(clickPending_, false)
+            && rect().contains(event->position().toPoint()))
             detail::runHandler([this] { control_.UserControl_Click(); });
     }
 
@@ -178,7 +182,8 @@ private:
     }
 
     UserControl& control_;
-    bool pressedOnSurface_ = false;
+    Qt::MouseButtons pressedOnSurface_;
+    bool clickPending_ = false;
 };
 
 UserControl::UserControl() : surface_(new Surface(*this)) {}

@@ -69,8 +69,8 @@ private:
             control_.MouseDown.raise(detail::mouseButtonsOf(event.button()), shift, x, y);
             break;
         case QEvent::MouseButtonDblClick:
-            // The second press of a double-click: it raises DblClick, and its release no Click.
-            pressedInside_ = false;
+            // The second press of a double-click raises DblClick; as it marks no press, its
+            // release raises no Click.
             control_.MouseDown.raise(detail::mouseButtonsOf(event.button()), shift, x, y);
             if (event.button() == Qt::LeftButton)
                 control_.mouseDoubleClicked();

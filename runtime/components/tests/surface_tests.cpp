@@ -120,6 +120,7 @@ public:
 
 private:
     void UserControl_MouseDown(std::int16_t b, std::int16_t s, float x, float y) override { record.mouse("MouseDown")(b, s, x, y); }
+    void UserControl_MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { record.mouse("MouseUp")(b, s, x, y); }
     void UserControl_EnterFocus() override { record("EnterFocus"); }
     void UserControl_ExitFocus() override { record("ExitFocus"); }
 };
@@ -310,10 +311,14 @@ TEST_F(ChildInput, ALabelRaisesClickAndMouseEventsAtItsOwnPoints)
     QWidget* caption = control.caption.widget();
     QTest::mouseClick(caption, Qt::LeftButton, {}, QPoint(4, 6));
     doubleClick(caption, QPoint(4, 6));
+    // Released far outside: no Click, and nothing of the surface's, which took no press.
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(4, 6));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(4, 400));
     EXPECT_EQ(control.record.seen, QStringList({
         "caption MouseDown 1 0 60 90", "caption MouseUp 1 0 60 90", "caption Click",
         "caption MouseDown 1 0 60 90", "caption MouseUp 1 0 60 90", "caption Click",
         "caption MouseDown 1 0 60 90", "caption DblClick", "caption MouseUp 1 0 60 90",
+        "caption MouseDown 1 0 60 90", "caption MouseUp 1 0 60 6000",
     }));
 }
 
