@@ -1,6 +1,7 @@
 #include "runtime/forms/canvas.h"
 
 #include "runtime/forms/designfont.h"
+#include "runtime/forms/qtalignment.h"
 #include "runtime/forms/qtcolour.h"
 
 #include <QFontMetricsF>
@@ -105,11 +106,8 @@ void Canvas::text(float left, float top, const Text& text)
 
 void Canvas::text(float left, float top, float width, float height, const Text& text, Alignment alignment)
 {
-    const Qt::Alignment horizontal = alignment == Alignment::Centre ? Qt::AlignHCenter
-        : alignment == Alignment::Right                            ? Qt::AlignRight
-                                                                   : Qt::AlignLeft;
     painter_.setPen(toQColor(shown(foreColor_)));
-    painter_.drawText(inPixels(left, top, width, height), static_cast<int>(horizontal | Qt::AlignVCenter), text);
+    painter_.drawText(inPixels(left, top, width, height), static_cast<int>(toQtAlignment(alignment) | Qt::AlignVCenter), text);
 }
 
 float Canvas::textWidth(const Text& text) const

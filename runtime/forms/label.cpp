@@ -1,5 +1,7 @@
 #include "runtime/forms/label.h"
 
+#include "runtime/forms/qtalignment.h"
+
 #include <QLabel>
 
 namespace runtime {
@@ -28,10 +30,7 @@ void Label::setCaption(const Text& caption)
 
 void Label::setDesignAlignment(Alignment alignment)
 {
-    const Qt::Alignment horizontal = alignment == Alignment::Centre ? Qt::AlignHCenter
-        : alignment == Alignment::Right                            ? Qt::AlignRight
-                                                                   : Qt::AlignLeft;
-    label()->setAlignment(horizontal | Qt::AlignTop);
+    label()->setAlignment(toQtAlignment(alignment) | Qt::AlignTop);
 }
 
 }  // namespace runtime
