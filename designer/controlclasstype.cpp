@@ -1,7 +1,7 @@
 #include "controlclasstype.h"
 
 #include "propertyvalue.h"
-#include "runtime/components/controlwidget.h"
+#include "runtime/components/controlwidget_p.h"
 
 #include <QByteArrayList>
 

@@ -4,7 +4,7 @@
 #include "namedcontrolwidget.h"
 #include "report.h"
 #include "runtime/base/error.h"
-#include "runtime/components/toolboxicon.h"
+#include "runtime/components/toolboxicon_p.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ QString ControlEntry::group() const
 // The widget class that makes every control by its class identifier.
 QString ControlEntry::includeFile() const
 {
-    return QStringLiteral("runtime/components/controlwidget.h");
+    return QStringLiteral("runtime/components/controlwidget_p.h");
 }
 
 QWidget* ControlEntry::createWidget(QWidget* parent)

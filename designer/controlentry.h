@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controlclasstype.h"
-#include "runtime/components/catalogue.h"
+#include "runtime/components/catalogue_p.h"
 
 #include <QDesignerCustomWidgetInterface>
 #include <QObject>

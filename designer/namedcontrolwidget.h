@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controlclasstype.h"
-#include "runtime/components/controlwidget.h"
+#include "runtime/components/controlwidget_p.h"
 
 // A control's widget that reports the type it is given as its own, and whose properties
 // of that type are the control's design-time properties: each read through the control's

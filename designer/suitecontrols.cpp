@@ -2,7 +2,7 @@
 
 #include "controlentry.h"
 #include "report.h"
-#include "runtime/components/controlclasses.h"
+#include "runtime/components/controlclasses_p.h"
 
 SuiteControls::SuiteControls(QObject* parent) : QObject(parent)
 {

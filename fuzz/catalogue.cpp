@@ -9,7 +9,7 @@
 #include "fuzzing.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/catalogue.h"
+#include "runtime/components/catalogue_p.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -10,7 +10,7 @@
 #include "fuzzing.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/elffile.h"
+#include "runtime/components/elffile_p.h"
 #include "runtime/components/versionblock.h"
 #include "runtime/files/descriptor.h"
 

@@ -3,7 +3,7 @@
 // tip read, with both controls of the suite registered, and any other control library
 // named on the command line (widgetlist_benchmark [benchmark flags] <library>...).
 // Off screen, in one process.
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 
 #include <QApplication>
 #include <QDesignerCustomWidgetCollectionInterface>

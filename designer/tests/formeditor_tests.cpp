@@ -3,7 +3,7 @@
 // set on the control of a form loaded from that file.
 #include "designertesting.h"
 
-#include "runtime/components/controlwidget.h"
+#include "runtime/components/controlwidget_p.h"
 #include "runtime/components/tests/sample/samplermembers.h"
 
 #include <QApplication>

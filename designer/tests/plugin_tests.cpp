@@ -2,7 +2,7 @@
 // controls, read from the catalogue without loading a library, and the controls made.
 #include "designertesting.h"
 
-#include "runtime/components/controlwidget.h"
+#include "runtime/components/controlwidget_p.h"
 
 #include <QDesignerCustomWidgetCollectionInterface>
 #include <QDir>
@@ -59,7 +59,7 @@ TEST_F(DesignerPlugin, OffersEveryRegisteredControlFromTheCatalogueAlone)
     const QDesignerCustomWidgetInterface& phone = *entries[1];
     for (const QDesignerCustomWidgetInterface* entry : entries) {
         EXPECT_EQ(entry->group(), "Desktop Suite");
-        EXPECT_EQ(entry->includeFile(), "runtime/components/controlwidget.h");
+        EXPECT_EQ(entry->includeFile(), "runtime/components/controlwidget_p.h");
         EXPECT_FALSE(entry->isContainer());
     }
     EXPECT_EQ(list.toolTip(), "Listbox which doesn't add duplicates");

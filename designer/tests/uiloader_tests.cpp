@@ -5,7 +5,7 @@
 
 #include "nodupelist/ulistctrlmembers.h"
 #include "phonecontrol/phonectrlmembers.h"
-#include "runtime/components/controlwidget.h"
+#include "runtime/components/controlwidget_p.h"
 #include "runtime/testing/testing.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/tests/componenttesting.h"
 #include "runtime/tools/tryout.h"
 #include "runtime/testing/captionfit.h"

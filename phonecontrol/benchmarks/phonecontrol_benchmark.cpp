@@ -8,8 +8,8 @@
 #include "phonectrl.h"
 #include "phonectrlmembers.h"
 
-#include "runtime/components/catalogue.h"
-#include "runtime/components/host.h"
+#include "runtime/components/catalogue_p.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/server.h"
 #include "runtime/forms/program.h"
 

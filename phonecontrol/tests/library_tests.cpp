@@ -4,8 +4,8 @@
 #include "phonectrlmembers.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/catalogue.h"
-#include "runtime/components/host.h"
+#include "runtime/components/catalogue_p.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/hostedcontrol.h"
 #include "runtime/components/server.h"
 #include "runtime/components/tests/componenttesting.h"

@@ -1,9 +1,9 @@
 #include "phonetest.h"
 
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/server.h"
 #include "runtime/components/tests/componenttesting.h"
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 #include "runtime/testing/testing.h"
 
 #include <QApplication>

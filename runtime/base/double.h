@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 namespace runtime {
 
 // A double whose arithmetic raises the runtime's errors where a double would go on with
@@ -12,7 +14,7 @@ namespace runtime {
 //
 // It converts from a double (and so from a plain integer), and back only through value(),
 // so that arithmetic with a Double on either side stays checked.
-class Double {
+class RUNTIME_EXPORT Double {
 public:
     constexpr Double() = default;
     Double(double value);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -9,7 +11,7 @@ namespace runtime {
 // The one exception type of the runtime: a numbered error with a readable text.
 // The event dispatcher catches one that escapes a handler, shows it and carries on,
 // so a failing handler stops while the program and its data live on.
-class RuntimeError : public std::runtime_error {
+class RUNTIME_EXPORT RuntimeError : public std::runtime_error {
 public:
     enum Number : int {
         InvalidProcedureCall = 5,
@@ -48,8 +50,8 @@ private:
     QString text_;
 };
 
-[[noreturn]] void raiseOverflow();
-[[noreturn]] void raiseDivisionByZero();
-[[noreturn]] void raiseInvalidProcedureCall();
+[[noreturn]] RUNTIME_EXPORT void raiseOverflow();
+[[noreturn]] RUNTIME_EXPORT void raiseDivisionByZero();
+[[noreturn]] RUNTIME_EXPORT void raiseInvalidProcedureCall();
 
 }  // namespace runtime

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,18 +12,18 @@ using Text = QString;
 
 // All pieces of `text` between occurrences of `delimiter`, numbered from 0. Empty pieces
 // stay ("a,,b" gives three pieces); the empty text gives no piece at all.
-QStringList split(const Text& text, const Text& delimiter);
+RUNTIME_EXPORT QStringList split(const Text& text, const Text& delimiter);
 
-Text upperCase(const Text& text);
-Text lowerCase(const Text& text);
+RUNTIME_EXPORT Text upperCase(const Text& text);
+RUNTIME_EXPORT Text lowerCase(const Text& text);
 
 // The first letter of every word in upper case, every other letter in lower case.
 // Words are separated by space, tab, line feed, vertical tab, form feed, carriage return
 // and NUL only, so a letter after an apostrophe or a hyphen stays inside its word:
 // "o'neil" becomes "O'neil" and "anne-marie" becomes "Anne-marie".
-Text properCase(const Text& text);
+RUNTIME_EXPORT Text properCase(const Text& text);
 
 // `amount` in the currency format of the default locale (tests pin one).
-Text formatCurrency(double amount);
+RUNTIME_EXPORT Text formatCurrency(double amount);
 
 }  // namespace runtime

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 #include <QByteArray>
@@ -17,7 +19,7 @@ namespace runtime {
 //
 // A removed text leaves a gap in the buffer; the gaps are closed once they take more
 // than half of it.
-class TextList {
+class RUNTIME_EXPORT TextList {
 public:
     qsizetype size() const { return static_cast<qsizetype>(entries_.size()); }
     bool isEmpty() const { return entries_.empty(); }

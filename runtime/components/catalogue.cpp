@@ -1,7 +1,7 @@
-#include "runtime/components/catalogue.h"
+#include "runtime/components/catalogue_p.h"
 
 #include "runtime/base/error.h"
-#include "runtime/files/trust.h"
+#include "runtime/files/trust_p.h"
 #include "runtime/files/filesave.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "runtime/components/controlclasses.h"
+#include "runtime/components/controlclasses_p.h"
 
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 
 #include <set>
 

@@ -1,8 +1,8 @@
-#include "runtime/components/controlwidget.h"
+#include "runtime/components/controlwidget_p.h"
 
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 #include "runtime/forms/design.h"
-#include "runtime/forms/designfont.h"
+#include "runtime/forms/designfont_p.h"
 
 namespace runtime::components {
 

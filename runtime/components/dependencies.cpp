@@ -1,6 +1,6 @@
-#include "runtime/components/dependencies.h"
+#include "runtime/components/dependencies_p.h"
 
-#include "runtime/components/elffile.h"
+#include "runtime/components/elffile_p.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "runtime/components/elffile.h"
+#include "runtime/components/elffile_p.h"
 
 #include <unistd.h>
 

@@ -1,9 +1,9 @@
 #include "runtime/components/hostedcontrol.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 #include "runtime/forms/msgbox.h"
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/components/instance.h"
 #include "runtime/forms/control.h"
 
@@ -23,7 +25,7 @@ namespace runtime {
 // the control's layout; the control's events reach the bound handlers synchronously,
 // while the control raises them; members are called late and events bound, by member
 // identifier, as the library's header of member identifiers declares them.
-class HostedControl : public Control, private components::Site {
+class RUNTIME_EXPORT HostedControl : public Control, private components::Site {
 public:
     explicit HostedControl(const Text& classIdentifier);
     ~HostedControl() override;

@@ -1,9 +1,9 @@
 #include "runtime/components/instance.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/server.h"
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 
 #include <QWidget>
 

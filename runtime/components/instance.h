@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/components/typeinfo.h"
 #include "runtime/components/usercontrol.h"
 
@@ -27,7 +29,7 @@ struct CallResult {
 // identifier, events, the extent. The handle outlives the control: once destroy() has
 // run, every call returns an error instead of reaching freed memory. It keeps its
 // library loaded for as long as it lives.
-class Instance {
+class RUNTIME_EXPORT Instance {
 public:
     Instance(std::shared_ptr<LoadedLibrary> library, const LibraryDescriptor& descriptor, const ClassDescriptor& type,
              std::unique_ptr<UserControl> control);

@@ -1,8 +1,8 @@
 #include "runtime/components/server.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/catalogue.h"
-#include "runtime/components/host.h"
+#include "runtime/components/catalogue_p.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/instance.h"
 #include "runtime/components/usercontrol.h"
 

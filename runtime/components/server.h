@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/components/typeinfo.h"
 
 #include <atomic>
@@ -29,7 +31,7 @@ enum Status : int {
 };
 
 // The text of the last failure of an entry point on this thread.
-Text lastError();
+RUNTIME_EXPORT Text lastError();
 
 // Live instances, factories and locks of one library: while any is alive the library
 // must stay loaded.
@@ -40,7 +42,7 @@ struct ServerState {
 
 // Makes instances of one class of a library. Owned by whoever asked for it; the library
 // counts it as in use until it is deleted.
-class ClassFactory {
+class RUNTIME_EXPORT ClassFactory {
 public:
     ClassFactory(const LibraryDescriptor& library, const ClassDescriptor& type);
     ~ClassFactory();
@@ -67,21 +69,21 @@ private:
 // DllRegisterServer: records every class of the library in the user's catalogue, under
 // its class identifier, with the library's path and type information. Registering again
 // leaves one entry per class.
-int registerServer(const LibraryDescriptor& library);
+RUNTIME_EXPORT int registerServer(const LibraryDescriptor& library);
 // DllUnregisterServer: removes exactly the library's classes from the catalogue.
-int unregisterServer(const LibraryDescriptor& library);
+RUNTIME_EXPORT int unregisterServer(const LibraryDescriptor& library);
 // DllGetClassObject: a new factory for the class `classId` into *factory.
-int getClassObject(const LibraryDescriptor& library, const QUuid* classId, ClassFactory** factory);
+RUNTIME_EXPORT int getClassObject(const LibraryDescriptor& library, const QUuid* classId, ClassFactory** factory);
 // DllCanUnloadNow: Ok when no instance, factory or lock of the library is alive, else No.
-int canUnloadNow(const LibraryDescriptor& library);
+RUNTIME_EXPORT int canUnloadNow(const LibraryDescriptor& library);
 
 // The library's count of live objects; for the runtime's UserControl.
-void objectReleased(ServerState& state);
+RUNTIME_EXPORT void objectReleased(ServerState& state);
 
 // The absolute path of the loaded library that holds `address`; the empty text for none.
-Text libraryPathOf(const void* address);
+RUNTIME_EXPORT Text libraryPathOf(const void* address);
 
 // Whether the caller runs on the window thread (the one of the application object).
-bool onWindowThread();
+RUNTIME_EXPORT bool onWindowThread();
 
 }  // namespace runtime::components

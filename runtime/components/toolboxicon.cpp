@@ -1,4 +1,4 @@
-#include "runtime/components/toolboxicon.h"
+#include "runtime/components/toolboxicon_p.h"
 
 #include "runtime/components/typeinfo.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/components/variant.h"
 
 #include <QJsonObject>
@@ -144,25 +146,25 @@ struct ClassInfo {
     QStringList picture;
 };
 
-Text classIdentifier(const LibraryDescriptor& library, const ClassDescriptor& type);
-ClassInfo classInfo(const LibraryDescriptor& library, const ClassDescriptor& type);
+RUNTIME_EXPORT Text classIdentifier(const LibraryDescriptor& library, const ClassDescriptor& type);
+RUNTIME_EXPORT ClassInfo classInfo(const LibraryDescriptor& library, const ClassDescriptor& type);
 
 // Why a descriptor is unfit to be registered (names, identifiers, duplicate member
 // identifiers, the picture), or the empty text when it is sound.
-Text descriptorFault(const LibraryDescriptor& library);
+RUNTIME_EXPORT Text descriptorFault(const LibraryDescriptor& library);
 
-Text kindName(MemberKind kind);
-Text threadingName(ThreadingModel threading);
+RUNTIME_EXPORT Text kindName(MemberKind kind);
+RUNTIME_EXPORT Text threadingName(ThreadingModel threading);
 // The identifier as the type information writes it: hexadecimal, eight digits at most.
-Text memberIdText(MemberId id);
+RUNTIME_EXPORT Text memberIdText(MemberId id);
 
 // Type information as the catalogue writes it, and read back from there: fromJson
 // raises a RuntimeError that says which field is missing or wrong.
-QJsonObject toJson(const ClassInfo& type);
-ClassInfo classInfoFromJson(const QJsonObject& json);
+RUNTIME_EXPORT QJsonObject toJson(const ClassInfo& type);
+RUNTIME_EXPORT ClassInfo classInfoFromJson(const QJsonObject& json);
 
 // A member of the class by identifier or by name (any interface); nullptr when none.
-const MemberInfo* findMember(const ClassInfo& type, MemberId id);
-const MemberInfo* findMember(const ClassInfo& type, const Text& name);
+RUNTIME_EXPORT const MemberInfo* findMember(const ClassInfo& type, MemberId id);
+RUNTIME_EXPORT const MemberInfo* findMember(const ClassInfo& type, const Text& name);
 
 }  // namespace runtime::components

@@ -1,13 +1,13 @@
 #include "runtime/components/usercontrol.h"
 
 #include "runtime/components/server.h"
-#include "runtime/forms/accessiblenames.h"
-#include "runtime/forms/designsurface.h"
+#include "runtime/forms/accessiblenames_p.h"
+#include "runtime/forms/designsurface_p.h"
 #include "runtime/forms/event.h"
-#include "runtime/forms/keyevents.h"
-#include "runtime/forms/programend.h"
-#include "runtime/forms/qtcolour.h"
-#include "runtime/forms/teardown.h"
+#include "runtime/forms/keyevents_p.h"
+#include "runtime/forms/programend_p.h"
+#include "runtime/forms/qtcolour_p.h"
+#include "runtime/forms/teardown_p.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/canvas.h"
 #include "runtime/forms/control.h"
 #include "runtime/forms/design.h"
@@ -21,7 +23,7 @@ class ClassFactory;
 struct ServerState;
 
 // Where a control sits: the host that gave it its extent and is asked to change it.
-class Site {
+class RUNTIME_EXPORT Site {
 public:
     virtual ~Site() = default;
     virtual void extentRequested(float width, float height) = 0;
@@ -60,7 +62,7 @@ struct Ambient {
 // disabled, the surface and its children are greyed and take no input.
 //
 // A control has no border, so its inner size (scaleWidth, scaleHeight) is its extent.
-class UserControl {
+class RUNTIME_EXPORT UserControl {
 public:
     virtual ~UserControl();
     UserControl(const UserControl&) = delete;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/integers.h"
 #include "runtime/base/text.h"
 
@@ -14,13 +16,13 @@ namespace runtime {
 enum class ValueType { Empty, Boolean, Short, Long, Double, String };
 
 // The name of a kind as type information shows it ("String", "Long").
-Text typeName(ValueType type);
+RUNTIME_EXPORT Text typeName(ValueType type);
 
 // One value of any of those kinds; a new one is Empty. A number converts to another kind
 // of number where its value fits (a fraction or a number out of range for an integer
 // raises Overflow); any other conversion raises Type mismatch, so that a host passing a
 // number where a control expects text hears of it. toText() alone takes any value.
-class Variant {
+class RUNTIME_EXPORT Variant {
 public:
     Variant() = default;
     Variant(bool value) : value_(value) {}

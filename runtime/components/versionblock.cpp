@@ -1,7 +1,7 @@
 #include "runtime/components/versionblock.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/elffile.h"
+#include "runtime/components/elffile_p.h"
 #include "runtime/files/descriptor.h"
 
 #include <QCborArray>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 #include <QObject>
@@ -39,8 +41,8 @@ public:
 // stores it. Raises a RuntimeError when the file is no control library (no shared library
 // of this machine, no version block, another kind of plugin, no self-registration mark)
 // or its block is malformed.
-VersionBlock readVersionBlock(int descriptor, const Text& path);
+RUNTIME_EXPORT VersionBlock readVersionBlock(int descriptor, const Text& path);
 // The same for the file at `path`, opened for the reading alone.
-VersionBlock readVersionBlock(const Text& path);
+RUNTIME_EXPORT VersionBlock readVersionBlock(const Text& path);
 
 }  // namespace runtime::components

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 #include <QByteArray>
@@ -9,8 +11,8 @@ namespace runtime {
 // Text files are UTF-8. A byte that is not part of valid UTF-8 is kept as the lone
 // surrogate U+DC00 + byte, so a file in another encoding loads without any byte being
 // replaced and is written back exactly as it was read.
-Text decodeText(QByteArrayView bytes);
-QByteArray encodeText(const Text& text);
+RUNTIME_EXPORT Text decodeText(QByteArrayView bytes);
+RUNTIME_EXPORT QByteArray encodeText(const Text& text);
 
 // The steps of both, for code that reads or writes UTF-8 bytes without making a text of
 // them (the name list compares names as the bytes the file holds). Written here, inline,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 namespace runtime {
@@ -7,7 +9,7 @@ namespace runtime {
 // A failed operation on a file, as a value: the runtime's number for that kind of
 // failure (a full disk, a permission, a missing file, any other) and the reason in
 // words, the system's own where the system numbered it. Empty when nothing failed.
-struct FileFailure {
+struct RUNTIME_EXPORT FileFailure {
     int number = 0;
     Text reason;
 
@@ -16,7 +18,7 @@ struct FileFailure {
 };
 
 // Raises the RuntimeError "Cannot <doing> <path>: <reason>" for a failure.
-[[noreturn]] void raiseFileError(const Text& doing, const Text& path, const FileFailure& failure);
-[[noreturn]] void raiseFileError(const Text& doing, const Text& path, int systemError);
+[[noreturn]] RUNTIME_EXPORT void raiseFileError(const Text& doing, const Text& path, const FileFailure& failure);
+[[noreturn]] RUNTIME_EXPORT void raiseFileError(const Text& doing, const Text& path, int systemError);
 
 }  // namespace runtime

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 #include "runtime/files/fileerror.h"
 
@@ -27,10 +29,10 @@ struct SaveRules {
 // the disk and checked before it takes the file's name, so a failure at any step, the
 // last write or the close included, never leaves a short file behind. A symbolic link
 // keeps pointing at its file, which is the one replaced.
-[[nodiscard]] FileFailure saveFile(const Text& path, const QByteArray& bytes, const SaveRules& rules = {});
+[[nodiscard]] RUNTIME_EXPORT FileFailure saveFile(const Text& path, const QByteArray& bytes, const SaveRules& rules = {});
 
 // Writes every byte, going on after a write the system cut short; false, with errno
 // set, when a write fails.
-bool writeAll(int descriptor, QByteArrayView bytes);
+RUNTIME_EXPORT bool writeAll(int descriptor, QByteArrayView bytes);
 
 }  // namespace runtime

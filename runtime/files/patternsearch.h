@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 #include <QStringList>
@@ -12,7 +14,7 @@ namespace runtime {
 // is. Names come without their folder, in the order the file system lists them, one
 // per call of next(), then the empty text. A folder that cannot be read raises a
 // RuntimeError naming it.
-class PatternSearch {
+class RUNTIME_EXPORT PatternSearch {
 public:
     explicit PatternSearch(const Text& pattern);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 #include "runtime/base/textlist.h"
 #include "runtime/files/descriptor.h"
@@ -15,7 +17,7 @@ namespace runtime {
 // An ordinary file read whole when opened, then line by line. A folder, a device, a
 // pipe or a socket is refused at once, without waiting for anything to arrive, and so
 // is a file larger than largestFile.
-class InputFile {
+class RUNTIME_EXPORT InputFile {
 public:
     static constexpr qint64 largestFile = 64 * 1024 * 1024;
 
@@ -39,7 +41,7 @@ private:
 // A file opened for writing, created or replaced. The lines are kept until close(),
 // which saves them all with saveFile: a failure at any step leaves the previous file as
 // it was. Abandoned without close(), it writes nothing.
-class OutputFile {
+class RUNTIME_EXPORT OutputFile {
 public:
     explicit OutputFile(const Text& path);
 
@@ -54,7 +56,7 @@ private:
 // A file opened for adding lines at its end, created when missing. Each line is written
 // in one piece and flushed to the disk; a line that cannot be written whole is taken
 // back, so the file keeps whole lines only.
-class AppendFile {
+class RUNTIME_EXPORT AppendFile {
 public:
     explicit AppendFile(const Text& path);
 

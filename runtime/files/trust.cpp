@@ -1,4 +1,4 @@
-#include "runtime/files/trust.h"
+#include "runtime/files/trust_p.h"
 
 #include <QFile>
 

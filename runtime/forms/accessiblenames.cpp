@@ -1,4 +1,4 @@
-#include "runtime/forms/accessiblenames.h"
+#include "runtime/forms/accessiblenames_p.h"
 
 #include "runtime/forms/combobox.h"
 #include "runtime/forms/label.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
 
@@ -11,7 +13,7 @@ namespace runtime {
 // button has the focus. Its caption wraps at spaces onto as many lines as its height
 // holds, centred, below its picture if it has one. A flat button shows its border only
 // while the pointer is on it or it is pressed.
-class Button : public Control {
+class RUNTIME_EXPORT Button : public Control {
 public:
     Button();
 

@@ -1,8 +1,8 @@
 #include "runtime/forms/canvas.h"
 
-#include "runtime/forms/designfont.h"
-#include "runtime/forms/qtalignment.h"
-#include "runtime/forms/qtcolour.h"
+#include "runtime/forms/designfont_p.h"
+#include "runtime/forms/qtalignment_p.h"
+#include "runtime/forms/qtcolour_p.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

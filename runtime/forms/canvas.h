@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/design.h"
 #include "runtime/forms/image.h"
 
@@ -27,7 +29,7 @@ struct Point {
 // and no fill. While the control is disabled every colour is drawn greyed: a grey as
 // light as the colour, halfway to the back colour. What is drawn outside the control is
 // cut off.
-class Canvas {
+class RUNTIME_EXPORT Canvas {
 public:
     // The runtime makes the canvas of a painting surface; a control only receives it.
     Canvas(QPainter& painter, const QWidget& surface);

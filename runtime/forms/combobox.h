@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
 #include "runtime/forms/listorder.h"
@@ -20,7 +22,7 @@ namespace runtime {
 //
 // Click is raised when the user picks an entry of the list. Changes made by the program
 // raise none.
-class ComboBox : public Control {
+class RUNTIME_EXPORT ComboBox : public Control {
 public:
     using Order = ListOrder;
 

@@ -1,8 +1,8 @@
 #include "runtime/forms/control.h"
 
-#include "runtime/forms/designfont.h"
-#include "runtime/forms/qtcolour.h"
-#include "runtime/forms/teardown.h"
+#include "runtime/forms/designfont_p.h"
+#include "runtime/forms/qtcolour_p.h"
+#include "runtime/forms/teardown_p.h"
 
 #include <QPalette>
 #include <QWidget>

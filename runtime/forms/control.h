@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/design.h"
 #include "runtime/forms/event.h"
 
@@ -29,7 +31,7 @@ namespace runtime {
 //                        to type that instead
 //   GotFocus, LostFocus  the control took or lost the keyboard focus
 // A press and a release of a button inside a label or a picture raise its Click.
-class Control {
+class RUNTIME_EXPORT Control {
 public:
     virtual ~Control();
     Control(const Control&) = delete;

@@ -1,7 +1,7 @@
 #include "runtime/forms/control.h"
 
-#include "runtime/forms/keyevents.h"
-#include "runtime/forms/teardown.h"
+#include "runtime/forms/keyevents_p.h"
+#include "runtime/forms/teardown_p.h"
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "runtime/forms/datafolder.h"
+#include "runtime/forms/datafolder_p.h"
 
 #include "runtime/files/fileerror.h"
 #include "runtime/files/filesave.h"
-#include "runtime/files/trust.h"
+#include "runtime/files/trust_p.h"
 #include "runtime/forms/msgbox.h"
 
 #include <QDir>

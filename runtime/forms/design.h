@@ -59,7 +59,7 @@ struct Attributes {
     std::optional<Colour> backColor = {};
     std::optional<Font> font = {};
     Text toolTip = {};
-    // What screen readers call a control that no label designates (accessiblenames.h).
+    // What screen readers call a control that no label designates (accessiblenames_p.h).
     Text accessibleName = {};
     // A button's picture, from a file or a resource path (":/..."), and its flat look.
     Text picture = {};

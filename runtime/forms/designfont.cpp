@@ -1,4 +1,4 @@
-#include "runtime/forms/designfont.h"
+#include "runtime/forms/designfont_p.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "runtime/forms/designsurface.h"
+#include "runtime/forms/designsurface_p.h"
 
 #include "runtime/forms/frame.h"
 

@@ -2,7 +2,7 @@
 
 #include "runtime/base/error.h"
 #include "runtime/forms/msgbox.h"
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 
 #include <exception>
 #include <new>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include <functional>
 #include <utility>
 
@@ -8,7 +10,7 @@ namespace runtime {
 namespace detail {
 // Runs one event handler at the event boundary: a RuntimeError that escapes it is shown
 // in a message box and the program goes on; a program end stops every handler at once.
-void runHandler(const std::function<void()>& handler);
+RUNTIME_EXPORT void runHandler(const std::function<void()>& handler);
 }  // namespace detail
 
 // An event of a control or form. The window binds one handler to it, a member function

@@ -1,7 +1,7 @@
 #include "runtime/forms/form.h"
 
-#include "runtime/forms/accessiblenames.h"
-#include "runtime/forms/designsurface.h"
+#include "runtime/forms/accessiblenames_p.h"
+#include "runtime/forms/designsurface_p.h"
 #include "runtime/forms/event.h"
 
 #include <QAction>

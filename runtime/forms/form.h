@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 #include "runtime/forms/control.h"
 #include "runtime/forms/menuitem.h"
@@ -27,7 +29,7 @@ struct FormDesign {
 // showing a window already on screen brings it to the front. hide() keeps it loaded
 // with its contents. The close box unloads it: its timers stop, Form_Terminate runs and
 // the object is done; a window that is wanted again is created afresh.
-class Form {
+class RUNTIME_EXPORT Form {
 public:
     virtual ~Form();
     Form(const Form&) = delete;

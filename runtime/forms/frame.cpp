@@ -1,7 +1,7 @@
 #include "runtime/forms/frame.h"
 
-#include "runtime/forms/designfont.h"
-#include "runtime/forms/qtcolour.h"
+#include "runtime/forms/designfont_p.h"
+#include "runtime/forms/qtcolour_p.h"
 
 #include <QGroupBox>
 #include <QStyleOptionGroupBox>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 
 namespace runtime {
@@ -7,7 +9,7 @@ namespace runtime {
 // A captioned border that holds other controls; their positions are relative to it.
 // Its fore colour and font are its caption's, and its back colour fills its own area:
 // none of them reaches the controls inside, which keep their own or the window's.
-class Frame : public Control {
+class RUNTIME_EXPORT Frame : public Control {
 public:
     Frame();
 

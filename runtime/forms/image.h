@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 #include <memory>
@@ -10,7 +12,7 @@ namespace runtime {
 
 // A picture read once from a file or a resource path (":/...") and drawn as often as a
 // control paints. Copies share the picture.
-class Image {
+class RUNTIME_EXPORT Image {
 public:
     // Raises the invalid picture error when the file cannot be read as a picture.
     explicit Image(const Text& path);

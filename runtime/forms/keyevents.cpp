@@ -1,4 +1,4 @@
-#include "runtime/forms/keyevents.h"
+#include "runtime/forms/keyevents_p.h"
 
 #include "runtime/forms/input.h"
 

@@ -1,6 +1,6 @@
 #include "runtime/forms/label.h"
 
-#include "runtime/forms/qtalignment.h"
+#include "runtime/forms/qtalignment_p.h"
 
 #include <QLabel>
 

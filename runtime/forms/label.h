@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
 
@@ -9,7 +11,7 @@ namespace runtime {
 
 // A caption the user cannot edit; the text wraps inside the label's width. A click on it
 // raises Click, a double-click DblClick.
-class Label : public Control {
+class RUNTIME_EXPORT Label : public Control {
 public:
     Label();
 

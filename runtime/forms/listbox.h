@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/textlist.h"
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
@@ -24,7 +26,7 @@ namespace runtime {
 // keyboard. A double-click raises Click for its first click and DblClick for its second,
 // which may select but never clicks: an entry that slides under the pointer after the
 // first click is not clicked by the second. Changes made by the program raise neither.
-class ListBox : public Control {
+class RUNTIME_EXPORT ListBox : public Control {
 public:
     enum class Selection { Single, Multiple };
     using Order = ListOrder;

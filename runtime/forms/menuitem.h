@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 #include "runtime/forms/event.h"
 
@@ -9,7 +11,7 @@ namespace runtime {
 
 // One entry of a window's menu bar: a bar item, a drop-down entry or a separator ("-").
 // "&" in the caption marks the access key. Click is raised when the user chooses it.
-class MenuItem {
+class RUNTIME_EXPORT MenuItem {
 public:
     MenuItem() = default;
     MenuItem(const MenuItem&) = delete;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 namespace runtime {
@@ -32,7 +34,7 @@ struct MessageBoxRequest {
 
 // Shows message boxes. The real presenter shows a modal dialog; tests install a scripted
 // one that records each box and answers as the test says.
-class MessagePresenter {
+class RUNTIME_EXPORT MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;
     virtual MsgBoxResult present(const MessageBoxRequest& request) = 0;
@@ -40,13 +42,13 @@ public:
 
 // Shows a modal message box and returns the button pressed. Without a title of its own
 // the box shows the program's title.
-MsgBoxResult msgBox(const Text& text, MsgBoxStyle style = {}, const Text& title = {});
+RUNTIME_EXPORT MsgBoxResult msgBox(const Text& text, MsgBoxStyle style = {}, const Text& title = {});
 
 // The button a box answers with when Enter is pressed: its default button.
-MsgBoxResult defaultAnswerOf(const MsgBoxStyle& style);
+RUNTIME_EXPORT MsgBoxResult defaultAnswerOf(const MsgBoxStyle& style);
 
 // Replaces the presenter for the rest of the run (tests, a host that shows boxes its own
 // way); nullptr restores the real one.
-void setMessagePresenter(MessagePresenter* presenter);
+RUNTIME_EXPORT void setMessagePresenter(MessagePresenter* presenter);
 
 }  // namespace runtime

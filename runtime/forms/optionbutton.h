@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
 
@@ -9,7 +11,7 @@ namespace runtime {
 
 // One of a group of exclusive choices: the option buttons inside one container exclude
 // each other. None is chosen until the user or the program picks one.
-class OptionButton : public Control {
+class RUNTIME_EXPORT OptionButton : public Control {
 public:
     OptionButton();
 

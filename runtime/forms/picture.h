@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
 
@@ -7,7 +9,7 @@ namespace runtime {
 
 // An image shown at its natural size, cut off where it leaves the window. A click on it
 // raises Click, a double-click DblClick.
-class Picture : public Control {
+class RUNTIME_EXPORT Picture : public Control {
 public:
     Picture();
 

@@ -2,10 +2,10 @@
 
 #include "runtime/base/error.h"
 #include "runtime/files/encoding.h"
-#include "runtime/forms/datafolder.h"
-#include "runtime/forms/designfont.h"
+#include "runtime/forms/datafolder_p.h"
+#include "runtime/forms/designfont_p.h"
 #include "runtime/forms/form.h"
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 
 #include <QApplication>
 #include <QFile>

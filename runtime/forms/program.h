@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 #include <memory>
@@ -10,7 +12,7 @@ class Form;
 
 // The running program: its application object, its title (the default title of its
 // message boxes) and its event loop. Every program creates one in main().
-class Program {
+class RUNTIME_EXPORT Program {
 public:
     Program(int& argc, char** argv, const Text& title);
     ~Program();
@@ -28,19 +30,19 @@ private:
 };
 
 // Ends the program at once: every window goes, no other handler runs, nothing is asked.
-[[noreturn]] void end();
+[[noreturn]] RUNTIME_EXPORT void end();
 
 // The folder of the program's data files, without a trailing separator: the
 // executable's when the user can write there, else the user's own folder for the
 // program (DataFolder tells which, and makes it on first use), unless
 // setProgramFolder() named another.
-Text programFolder();
+RUNTIME_EXPORT Text programFolder();
 // Makes programFolder() report `folder`, for a harness that runs the program's windows
 // elsewhere than beside its executable (a test); the empty text restores the real one.
-void setProgramFolder(const Text& folder);
+RUNTIME_EXPORT void setProgramFolder(const Text& folder);
 
 // The folder that is current for the process. Raises a RuntimeError when it has none
 // any more (deleted while current).
-Text currentFolder();
+RUNTIME_EXPORT Text currentFolder();
 
 }  // namespace runtime

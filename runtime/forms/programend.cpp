@@ -1,4 +1,4 @@
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/base/text.h"
 
 namespace runtime {
@@ -13,7 +15,7 @@ enum class MessageKind { Information, Error };
 // anything else in black, until the timer clears it five seconds later. The label and
 // the timer stay controls of the window's design, and the window binds the timer's Tick
 // to its own handler, which calls clear(): a status line only lends them its behaviour.
-class StatusLine {
+class RUNTIME_EXPORT StatusLine {
 public:
     StatusLine(Label& label, Timer& timer) : label_(label), timer_(timer) {}
 

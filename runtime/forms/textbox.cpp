@@ -1,7 +1,7 @@
 #include "runtime/forms/textbox.h"
 
 #include "runtime/forms/input.h"
-#include "runtime/forms/keyevents.h"
+#include "runtime/forms/keyevents_p.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 
 namespace runtime {
@@ -22,7 +24,7 @@ namespace runtime {
 // the Backspace that KeyPress saw: it deletes one character, not a word. Text that an
 // input method commits (a compose sequence, an on-screen keyboard) is typed: each of its
 // characters raises KeyPress and lands as a key would.
-class TextBox : public Control {
+class RUNTIME_EXPORT TextBox : public Control {
 public:
     enum class Lines { Single, Multi };
 

@@ -1,6 +1,6 @@
 #include "runtime/forms/timer.h"
 
-#include "runtime/forms/timerclock.h"
+#include "runtime/forms/timerclock_p.h"
 
 #include <QTimer>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_export.h"
+
 #include "runtime/forms/control.h"
 #include "runtime/forms/event.h"
 
@@ -10,7 +12,7 @@ namespace runtime {
 // Raises Tick every `interval` milliseconds while enabled, on the window thread.
 // Setting the interval or the enabled flag starts a new countdown; an interval of 0
 // never fires. A new timer is enabled with an interval of 0.
-class Timer : public Control {
+class RUNTIME_EXPORT Timer : public Control {
 public:
     Timer();
     ~Timer() override;

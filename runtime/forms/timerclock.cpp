@@ -1,4 +1,4 @@
-#include "runtime/forms/timerclock.h"
+#include "runtime/forms/timerclock_p.h"
 
 #include "runtime/forms/timer.h"
 

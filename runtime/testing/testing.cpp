@@ -1,6 +1,6 @@
 #include "runtime/testing/testing.h"
 
-#include "runtime/forms/timerclock.h"
+#include "runtime/forms/timerclock_p.h"
 
 #include <QAccessible>
 #include <QApplication>

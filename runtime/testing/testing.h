@@ -3,7 +3,7 @@
 #include "runtime/forms/control.h"
 #include "runtime/forms/msgbox.h"
 #include "runtime/forms/program.h"
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "runtime/forms/datafolder.h"
+#include "runtime/forms/datafolder_p.h"
 
 #include "runtime/testing/permissions.h"
 #include "runtime/testing/testfolder.h"

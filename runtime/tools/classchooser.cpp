@@ -1,7 +1,7 @@
 #include "runtime/tools/classchooser.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/controlclasses.h"
+#include "runtime/components/controlclasses_p.h"
 #include "runtime/tools/tryout.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "runtime/tools/script.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/server.h"
 #include "runtime/components/usercontrol.h"
 #include "runtime/forms/design.h"

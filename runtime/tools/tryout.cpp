@@ -1,7 +1,7 @@
 #include "runtime/tools/tryout.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 #include "runtime/tools/notation.h"
 
 #include <QApplication>

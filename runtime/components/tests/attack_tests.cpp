@@ -5,7 +5,7 @@
 #include "componenttesting.h"
 
 #include "runtime/base/error.h"
-#include "runtime/components/dependencies.h"
+#include "runtime/components/dependencies_p.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "runtime/base/error.h"
 #include "runtime/components/instance.h"
 #include "runtime/components/versionblock.h"
-#include "runtime/files/trust.h"
+#include "runtime/files/trust_p.h"
 
 #include <QDir>
 #include <QFileInfo>

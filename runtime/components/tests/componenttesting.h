@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runtime/components/catalogue.h"
-#include "runtime/components/host.h"
+#include "runtime/components/catalogue_p.h"
+#include "runtime/components/host_p.h"
 #include "runtime/components/server.h"
 #include "runtime/testing/testfolder.h"
 

@@ -6,7 +6,7 @@
 #include "runtime/components/hostedcontrol.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/label.h"
-#include "runtime/forms/programend.h"
+#include "runtime/forms/programend_p.h"
 #include "runtime/testing/testing.h"
 
 #include <QApplication>

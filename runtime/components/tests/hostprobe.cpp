@@ -2,7 +2,7 @@
 // of its own: the system's loader reads LD_LIBRARY_PATH at start only, and a library it
 // loaded stays known to it. Prints "loaded" or the refusal.
 #include "runtime/base/error.h"
-#include "runtime/components/host.h"
+#include "runtime/components/host_p.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 
 #include "sampler.h"
 
-#include "runtime/components/catalogue.h"
+#include "runtime/components/catalogue_p.h"
 #include "runtime/components/typeinfo.h"
 
 // The sample's class as a catalogue records it, in the library at the given path.

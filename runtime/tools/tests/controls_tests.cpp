@@ -1,6 +1,6 @@
 // The tool `controls` as a user runs it: a real process, with a user data folder of the
 // test's own.
-#include "runtime/components/catalogue.h"
+#include "runtime/components/catalogue_p.h"
 #include "runtime/testing/testfolder.h"
 #include "runtime/tools/commands.h"
 

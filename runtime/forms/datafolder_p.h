@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/base/privateexport_p.h"
+
 #include "runtime/base/text.h"
 
 namespace runtime {
@@ -25,7 +27,7 @@ namespace runtime {
 // data home others may add to, another user could have made it, or a link in its place,
 // to read what the program saves or to have it save where they choose. Each folder is
 // made inside the checked one above it, so no one's link is followed on the way.
-struct DataFolder {
+struct RUNTIME_PRIVATE_EXPORT DataFolder {
     Text path;     // without a trailing separator
     Text failure;  // why the folder could not be made, used or filled; empty when it is ready
 

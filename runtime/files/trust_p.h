@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/base/privateexport_p.h"
+
 #include "runtime/base/text.h"
 #include "runtime/files/descriptor.h"
 
@@ -30,7 +32,7 @@ namespace runtime {
 // but root: that another group has no member but the caller cannot be known for certain,
 // as accounts from a directory service may not be listed, and a group with a password
 // can be joined at will.
-class CheckedPath {
+class RUNTIME_PRIVATE_EXPORT CheckedPath {
 public:
     // An ordinary file, opened for reading. Never raises: a file that is missing or unsafe
     // comes back closed, with the reason; so do the others.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/base/privateexport_p.h"
+
 namespace runtime {
 
 // Takes the program's end in place of the process, for a harness that must go on after
@@ -14,7 +16,7 @@ public:
 };
 
 // Installs `catcher` (nullptr: end() leaves the process again); returns the one before.
-ProgramEndCatcher* setProgramEndCatcher(ProgramEndCatcher* catcher);
+RUNTIME_PRIVATE_EXPORT ProgramEndCatcher* setProgramEndCatcher(ProgramEndCatcher* catcher);
 
 namespace detail {
 
@@ -23,7 +25,7 @@ struct ProgramEnded {};
 
 // Ends the process with `status` (0 for an ordinary end), or hands the end to the
 // installed catcher and throws ProgramEnded.
-[[noreturn]] void endProgram(int status = 0);
+[[noreturn]] RUNTIME_PRIVATE_EXPORT void endProgram(int status = 0);
 
 // Whether an installed catcher has taken the program's end.
 bool programHasEnded();

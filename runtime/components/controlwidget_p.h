@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/base/privateexport_p.h"
+
 #include "runtime/components/instance.h"
 
 #include <QWidget>
@@ -14,7 +16,7 @@ namespace runtime::components {
 // the control's layout, and an extent the control asks for resizes it. It starts at the
 // control's design size, which is also its size hint, and hands the focus to the
 // control's first child in tab order.
-class ControlWidget : public QWidget, private Site {
+class RUNTIME_PRIVATE_EXPORT ControlWidget : public QWidget, private Site {
     Q_OBJECT
 
 public:

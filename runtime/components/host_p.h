@@ -1,9 +1,11 @@
 #pragma once
 
-#include "runtime/components/catalogue.h"
+#include "runtime/base/privateexport_p.h"
+
+#include "runtime/components/catalogue_p.h"
 #include "runtime/components/instance.h"
 #include "runtime/components/versionblock.h"
-#include "runtime/files/trust.h"
+#include "runtime/files/trust_p.h"
 
 #include <memory>
 #include <vector>
@@ -15,12 +17,12 @@ namespace runtime::components {
 // instance and connects the control's events to the handle. Raises a RuntimeError that
 // names the class identifier and the reason when any of it fails. When an entry was passed
 // over for a refusal, that is said once on standard error, as the control still comes up.
-std::shared_ptr<Instance> createInstance(const Text& classIdentifier);
+RUNTIME_PRIVATE_EXPORT std::shared_ptr<Instance> createInstance(const Text& classIdentifier);
 
 // Lets go of the loaded control libraries that no handle holds and that report, through
 // DllCanUnloadNow, that nothing of theirs is in use; returns how many went. (The system
 // may keep a library of C++ code mapped all the same.)
-int freeUnusedLibraries();
+RUNTIME_PRIVATE_EXPORT int freeUnusedLibraries();
 
 // A control library file opened and checked as a host checks it before loading it: its
 // whole path (CheckedPath), then its version block, read from the open file, then the
@@ -33,7 +35,7 @@ struct CheckedLibrary {
 };
 
 // `classIdentifier`, when given, must be among the classes of the version block.
-CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier = {});
+RUNTIME_PRIVATE_EXPORT CheckedLibrary checkLibrary(const Text& path, const Text& classIdentifier = {});
 
 // Where a class was found, and its library file opened and checked.
 struct FoundClass {
@@ -52,11 +54,11 @@ Text placeName(const CataloguePlace& place);
 // user can change, a version block with the self-registration mark that names this class
 // and no newer runtime) is the one used; so the user's own entry outranks the system's
 // unless it is refused. Raises a RuntimeError that gives every refusal when none is usable.
-FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePlace>& places = Catalogue::searchOrder());
+RUNTIME_PRIVATE_EXPORT FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePlace>& places = Catalogue::searchOrder());
 
 // A control library loaded from the file that was checked, with its four entry points.
 // A file already loaded (the same file, by whichever path) is not loaded twice.
-class LoadedLibrary {
+class RUNTIME_PRIVATE_EXPORT LoadedLibrary {
 public:
     // Checks the file as checkLibrary does, then loads exactly the file it checked, and
     // the libraries it needs that it checked, with no search of other names or folders. Raises a RuntimeError when the file is refused

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "runtime/components/catalogue.h"
+#include "runtime/base/privateexport_p.h"
+
+#include "runtime/components/catalogue_p.h"
 
 #include <vector>
 
@@ -24,6 +26,6 @@ struct ControlClasses {
 // Sorts the control classes of the catalogues by whether a host would load their library,
 // by the rule hosts follow (see findClass): each library file is opened and its version
 // block read, none is loaded.
-ControlClasses controlClasses(const std::vector<CataloguePlace>& places = Catalogue::searchOrder());
+RUNTIME_PRIVATE_EXPORT ControlClasses controlClasses(const std::vector<CataloguePlace>& places = Catalogue::searchOrder());
 
 }  // namespace runtime::components

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/base/privateexport_p.h"
+
 #include <set>
 
 namespace runtime {
@@ -7,7 +9,7 @@ namespace runtime {
 class Timer;
 
 // Knows every timer, so that a test can drive time instead of waiting for it.
-class TimerClock {
+class RUNTIME_PRIVATE_EXPORT TimerClock {
 public:
     static TimerClock& instance();
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "runtime/base/privateexport_p.h"
+
 #include "runtime/base/text.h"
-#include "runtime/files/trust.h"
+#include "runtime/files/trust_p.h"
 
 #include <vector>
 
@@ -28,6 +30,6 @@ Dependencies checkDependencies(const CheckedPath& library);
 
 // The path the loader's cache (/etc/ld.so.cache) gives for a library of this machine
 // known by `name` ("libacl.so.1"), or nothing when it names none.
-QByteArray cachedLibraryPath(const QByteArray& name);
+RUNTIME_PRIVATE_EXPORT QByteArray cachedLibraryPath(const QByteArray& name);
 
 }  // namespace runtime::components

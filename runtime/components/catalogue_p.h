@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/base/privateexport_p.h"
+
 #include "runtime/components/typeinfo.h"
 
 #include <QJsonObject>
@@ -37,7 +39,7 @@ struct CataloguePlace {
 // included) is refused with a RuntimeError that says so; nothing
 // is then written, so a damaged catalogue is never replaced by one holding less.
 // Entries this runtime does not understand survive a change of the others.
-class Catalogue {
+class RUNTIME_PRIVATE_EXPORT Catalogue {
 public:
     // The user's catalogue file.
     static Text userPath();
