@@ -108,7 +108,7 @@ void Instance::deliver(const Member& event, Arguments& arguments)
 void Instance::setSite(Site* site)
 {
     if (control_)
-        control_->site_ = site;
+        control_->setSite(site);
 }
 
 void Instance::setExtent(float width, float height)

@@ -162,7 +162,7 @@ std::unique_ptr<UserControl> ClassFactory::createInstance()
         lastErrorText = QStringLiteral("the class %1 made no control").arg(identifier);
         return nullptr;
     }
-    control->server_ = &state_;
+    control->attachServer(state_);
     ++state_.liveObjects;
     control->initialize();
     return control;

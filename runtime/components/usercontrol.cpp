@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -21,6 +22,19 @@
 #include <utility>
 
 namespace runtime {
+
+struct UserControl::State {
+    QPointer<QWidget> surface;
+    std::vector<std::pair<Text, Control*>> children;
+    float width = 0;
+    float height = 0;
+    float minimumWidth = 0;
+    float minimumHeight = 0;
+    bool userMode = true;
+    bool paintFailed = false;
+    components::Site* site = nullptr;
+    components::ServerState* server = nullptr;  // counts the library's live objects
+};
 
 // The widget a control draws on and places its children on. It hands the events of the
 // bare surface to the control's handlers; those its children let pass up to it are kept
@@ -46,7 +60,7 @@ protected:
     // message box cannot open while the window is being drawn.
     void paintEvent(QPaintEvent*) override
     {
-        if (control_.paintFailed_ || detail::programHasEnded())
+        if (control_.state_->paintFailed || detail::programHasEnded())
             return;
         std::exception_ptr failure;
         {
@@ -60,7 +74,7 @@ protected:
         }
         if (!failure)
             return;
-        control_.paintFailed_ = true;
+        control_.state_->paintFailed = true;
         QMetaObject::invokeMethod(
             this, [failure] { detail::runHandler([failure] { std::rethrow_exception(failure); }); }, Qt::QueuedConnection);
     }
@@ -186,20 +200,74 @@ private:
     bool clickPending_ = false;
 };
 
-UserControl::UserControl() : surface_(new Surface(*this)) {}
+
+UserControl::UserControl() : state_(std::make_unique<State>())
+{
+    state_->surface = new Surface(*this);
+}
 
 UserControl::~UserControl()
 {
     // The children are members of the subclass and have taken their widgets with them.
     const detail::ControlTeardown teardown;
-    delete surface_.data();
-    if (server_)
-        components::objectReleased(*server_);
+    delete state_->surface.data();
+    if (state_->server)
+        components::objectReleased(*state_->server);
+}
+
+float UserControl::width() const
+{
+    return state_->width;
+}
+
+float UserControl::height() const
+{
+    return state_->height;
+}
+
+float UserControl::scaleWidth() const
+{
+    return state_->width;
+}
+
+float UserControl::scaleHeight() const
+{
+    return state_->height;
+}
+
+float UserControl::minimumWidth() const
+{
+    return state_->minimumWidth;
+}
+
+float UserControl::minimumHeight() const
+{
+    return state_->minimumHeight;
+}
+
+QWidget* UserControl::widget() const
+{
+    return state_->surface.data();
+}
+
+const std::vector<std::pair<Text, Control*>>& UserControl::children() const
+{
+    return state_->children;
+}
+
+void UserControl::setSite(components::Site* site)
+{
+    state_->site = site;
+}
+
+void UserControl::attachServer(components::ServerState& server)
+{
+    state_->server = &server;
 }
 
 Control* UserControl::child(const Text& name) const
 {
-    for (const auto& [childName, control] : children_) {
+    for (const auto& [childName, control] : state_->children) {
         if (childName == name)
             return control;
     }
@@ -208,29 +276,29 @@ Control* UserControl::child(const Text& name) const
 
 void UserControl::design(const UserControlDesign& surface, std::initializer_list<Placement> children)
 {
-    width_ = surface.width;
-    height_ = surface.height;
-    surface_->resize(pixels(width_), pixels(height_));
+    state_->width = surface.width;
+    state_->height = surface.height;
+    state_->surface->resize(pixels(state_->width), pixels(state_->height));
     if (surface.backColor)
-        DesignSurface::setBackColor(surface_.data(), *surface.backColor);
+        DesignSurface::setBackColor(state_->surface.data(), *surface.backColor);
     std::vector<Control*> placed;
     for (const Placement& row : children) {
-        children_.emplace_back(row.name, row.control);
+        state_->children.emplace_back(row.name, row.control);
         placed.push_back(row.control);
-        DesignSurface::place(surface_.data(), row);
+        DesignSurface::place(state_->surface.data(), row);
         if (row.control->widget())
             row.control->widget()->setObjectName(row.name);
     }
     AccessibleNames::nameControls(children);
     // A control whose children take no focus takes it itself, to have the keys.
     if (!DesignSurface::chainTabOrder(placed))
-        surface_->setFocusPolicy(Qt::StrongFocus);
+        state_->surface->setFocusPolicy(Qt::StrongFocus);
 }
 
 QWidget* UserControl::firstFocusChild() const
 {
     const Control* first = nullptr;
-    for (const auto& [name, control] : children_) {
+    for (const auto& [name, control] : state_->children) {
         const QWidget* widget = control->widget();
         if (control->tabIndex() < 0 || !widget || widget->focusPolicy() == Qt::NoFocus)
             continue;
@@ -239,7 +307,7 @@ QWidget* UserControl::firstFocusChild() const
     }
     if (first)
         return first->widget();
-    return surface_ && surface_->focusPolicy() != Qt::NoFocus ? surface_.data() : nullptr;
+    return state_->surface && state_->surface->focusPolicy() != Qt::NoFocus ? state_->surface.data() : nullptr;
 }
 
 void UserControl::initialize()
@@ -249,76 +317,76 @@ void UserControl::initialize()
 
 void UserControl::setUserMode(bool userMode)
 {
-    if (std::exchange(userMode_, userMode) != userMode)
+    if (std::exchange(state_->userMode, userMode) != userMode)
         detail::runHandler([this] { UserControl_AmbientChanged(); });
 }
 
 void UserControl::Refresh()
 {
-    paintFailed_ = false;
-    if (surface_)
-        surface_->update();
+    state_->paintFailed = false;
+    if (state_->surface)
+        state_->surface->update();
 }
 
 bool UserControl::enabled() const
 {
-    return surface_ && surface_->isEnabled();
+    return state_->surface && state_->surface->isEnabled();
 }
 
 bool UserControl::hasFocus() const
 {
-    return surface_ && surface_->hasFocus();
+    return state_->surface && state_->surface->hasFocus();
 }
 
 // What the host shows: a surface takes its font and colours from the widget it is put in.
 Ambient UserControl::ambient() const
 {
-    const QWidget* host = surface_->parentWidget() ? surface_->parentWidget() : surface_.data();
+    const QWidget* host = state_->surface->parentWidget() ? state_->surface->parentWidget() : state_->surface.data();
     const QFont font = host->font();
     return {{font.family(), static_cast<float>(font.pointSizeF()), font.bold(), font.italic()},
             fromQColor(host->palette().color(QPalette::Active, QPalette::WindowText)),
             fromQColor(host->palette().color(QPalette::Active, QPalette::Window)),
-            userMode_};
+            state_->userMode};
 }
 
 void UserControl::setMinimumSize(float width, float height)
 {
-    minimumWidth_ = width;
-    minimumHeight_ = height;
-    if (width_ < width || height_ < height)
-        requestExtent(std::max(width_, width), std::max(height_, height));
+    state_->minimumWidth = width;
+    state_->minimumHeight = height;
+    if (state_->width < width || state_->height < height)
+        requestExtent(std::max(state_->width, width), std::max(state_->height, height));
 }
 
 void UserControl::setWidth(float width)
 {
-    requestExtent(width, height_);
+    requestExtent(width, state_->height);
 }
 
 void UserControl::setHeight(float height)
 {
-    requestExtent(width_, height);
+    requestExtent(state_->width, height);
 }
 
 void UserControl::requestExtent(float width, float height)
 {
-    if (site_)
-        site_->extentRequested(width, height);
+    if (state_->site)
+        state_->site->extentRequested(width, height);
     else
         applyExtent(width, height);
 }
 
 void UserControl::applyExtent(float width, float height)
 {
-    const float keptWidth = std::max(width, minimumWidth_);
-    const float keptHeight = std::max(height, minimumHeight_);
-    if ((keptWidth != width || keptHeight != height) && site_) {
-        site_->extentRequested(keptWidth, keptHeight);
+    const float keptWidth = std::max(width, state_->minimumWidth);
+    const float keptHeight = std::max(height, state_->minimumHeight);
+    if ((keptWidth != width || keptHeight != height) && state_->site) {
+        state_->site->extentRequested(keptWidth, keptHeight);
         return;
     }
-    width_ = keptWidth;
-    height_ = keptHeight;
-    if (surface_)
-        surface_->setGeometry(0, 0, pixels(width_), pixels(height_));
+    state_->width = keptWidth;
+    state_->height = keptHeight;
+    if (state_->surface)
+        state_->surface->setGeometry(0, 0, pixels(state_->width), pixels(state_->height));
     detail::runHandler([this] { UserControl_Resize(); });
 }
 

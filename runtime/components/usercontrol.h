@@ -6,10 +6,10 @@
 #include "runtime/forms/control.h"
 #include "runtime/forms/design.h"
 
-#include <QPointer>
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -69,21 +69,21 @@ public:
     UserControl& operator=(const UserControl&) = delete;
 
     // The extent the host gave the control, in twips; before it is hosted, the design size.
-    float width() const { return width_; }
-    float height() const { return height_; }
+    float width() const;
+    float height() const;
     // Asks the host for another extent (a control that keeps a minimum size). The host
     // gives it, which runs UserControl_Resize again before the setter returns.
     void setWidth(float width);
     void setHeight(float height);
 
-    float scaleWidth() const { return width_; }
-    float scaleHeight() const { return height_; }
+    float scaleWidth() const;
+    float scaleHeight() const;
 
     // The smallest extent the control takes: a host that gives it less is asked for this
     // instead. None (0 by 0) to begin with.
     void setMinimumSize(float width, float height);
-    float minimumWidth() const { return minimumWidth_; }
-    float minimumHeight() const { return minimumHeight_; }
+    float minimumWidth() const;
+    float minimumHeight() const;
 
     // Asks for the control to be drawn again: UserControl_Paint runs once soon after,
     // however often it was asked.
@@ -95,10 +95,10 @@ public:
     Ambient ambient() const;
 
     // The surface, which the host puts into its window.
-    QWidget* widget() const { return surface_.data(); }
+    QWidget* widget() const;
 
     // The children by design name, in design order.
-    const std::vector<std::pair<Text, Control*>>& children() const { return children_; }
+    const std::vector<std::pair<Text, Control*>>& children() const;
     Control* child(const Text& name) const;
 
 protected:
@@ -150,16 +150,13 @@ private:
     void requestExtent(float width, float height);
     QWidget* firstFocusChild() const;
 
-    QPointer<QWidget> surface_;
-    std::vector<std::pair<Text, Control*>> children_;
-    float width_ = 0;
-    float height_ = 0;
-    float minimumWidth_ = 0;
-    float minimumHeight_ = 0;
-    bool userMode_ = true;
-    bool paintFailed_ = false;
-    components::Site* site_ = nullptr;
-    components::ServerState* server_ = nullptr;  // counts the library's live objects
+    void setSite(components::Site* site);
+    void attachServer(components::ServerState& server);
+
+    // Behind a pointer, so that what the runtime keeps of a control can change without
+    // changing the size of the classes that control libraries derive from this one.
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 }  // namespace runtime
