@@ -1,11 +1,11 @@
-// The library solvane: its descriptor, its version block and its four entry points, each
-// of which hands the call to the runtime's generic component server.
+// The library solvane: its descriptor and its four entry points, each of which hands the
+// call with the descriptor to the runtime's generic component server. Its version block,
+// solvane.json, goes in through suite_add_control_library.
 #include "ulistctrl.h"
 #include "ulistctrlmembers.h"
 
 #include "runtime/components/binding.h"
-#include "runtime/components/server.h"
-#include "runtime/components/versionblock.h"
+#include "runtime/components/library.h"
 
 namespace {
 
@@ -60,36 +60,9 @@ constexpr LibraryDescriptor library = {
     .name = "solvane",
     .id = "{638379f5-32ec-4f4a-b835-aad334dabbec}",
     .description = "Listbox which doesn't add duplicates",
-    .runtimeVersion = 1,
     .classes = classes,
-};
-
-// Carries solvane.json as the library's version block, read by hosts before they load it.
-class LibraryVersion : public VersionBlockCarrier {
-    Q_OBJECT
-    Q_PLUGIN_METADATA(IID "suite.runtime.ControlLibrary" FILE "solvane.json")
 };
 
 }  // namespace
 
-COMPONENT_ENTRY_POINT int DllRegisterServer()
-{
-    return registerServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllUnregisterServer()
-{
-    return unregisterServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllGetClassObject(const QUuid* classId, ClassFactory** factory)
-{
-    return getClassObject(library, classId, factory);
-}
-
-COMPONENT_ENTRY_POINT int DllCanUnloadNow()
-{
-    return canUnloadNow(library);
-}
-
-#include "library.moc"
+COMPONENT_LIBRARY_ENTRY_POINTS(library)

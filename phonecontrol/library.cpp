@@ -1,11 +1,11 @@
-// The library tesk: its descriptor, its version block and its four entry points, each of
-// which hands the call to the runtime's generic component server.
+// The library tesk: its descriptor and its four entry points, each of which hands the
+// call with the descriptor to the runtime's generic component server. Its version block,
+// tesk.json, goes in through suite_add_control_library.
 #include "phonectrl.h"
 #include "phonectrlmembers.h"
 
 #include "runtime/components/binding.h"
-#include "runtime/components/server.h"
-#include "runtime/components/versionblock.h"
+#include "runtime/components/library.h"
 
 namespace {
 
@@ -56,36 +56,9 @@ constexpr LibraryDescriptor library = {
     .name = "tesk",
     .id = "{c4103ba4-a1c1-463e-9f76-478c513dbd75}",
     .description = "TXM417 Tesk Phone Control",
-    .runtimeVersion = 1,
     .classes = classes,
-};
-
-// Carries tesk.json as the library's version block, read by hosts before they load it.
-class LibraryVersion : public VersionBlockCarrier {
-    Q_OBJECT
-    Q_PLUGIN_METADATA(IID "suite.runtime.ControlLibrary" FILE "tesk.json")
 };
 
 }  // namespace
 
-COMPONENT_ENTRY_POINT int DllRegisterServer()
-{
-    return registerServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllUnregisterServer()
-{
-    return unregisterServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllGetClassObject(const QUuid* classId, ClassFactory** factory)
-{
-    return getClassObject(library, classId, factory);
-}
-
-COMPONENT_ENTRY_POINT int DllCanUnloadNow()
-{
-    return canUnloadNow(library);
-}
-
-#include "library.moc"
+COMPONENT_LIBRARY_ENTRY_POINTS(library)

@@ -1,11 +1,11 @@
-// The library tally: its descriptor, its version block and its four entry points, each of
-// which hands the call to the runtime's generic component server.
+// The library tally: its descriptor and its four entry points, each of which hands the
+// call with the descriptor to the runtime's generic component server. Its version block,
+// tally.json, goes in through suite_add_control_library.
 #include "counterctrl.h"
 #include "countermembers.h"
 
 #include "runtime/components/binding.h"
-#include "runtime/components/server.h"
-#include "runtime/components/versionblock.h"
+#include "runtime/components/library.h"
 
 namespace {
 
@@ -57,36 +57,9 @@ constexpr LibraryDescriptor library = {
     .name = "tally",
     .id = "{e1a7c3f5-9b24-4d86-8f1e-3c5b7a9d2e40}",
     .description = "Tally Counter Control",
-    .runtimeVersion = 1,
     .classes = classes,
-};
-
-// Carries tally.json as the library's version block, read by hosts before they load it.
-class LibraryVersion : public VersionBlockCarrier {
-    Q_OBJECT
-    Q_PLUGIN_METADATA(IID "suite.runtime.ControlLibrary" FILE "tally.json")
 };
 
 }  // namespace
 
-COMPONENT_ENTRY_POINT int DllRegisterServer()
-{
-    return registerServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllUnregisterServer()
-{
-    return unregisterServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllGetClassObject(const QUuid* classId, ClassFactory** factory)
-{
-    return getClassObject(library, classId, factory);
-}
-
-COMPONENT_ENTRY_POINT int DllCanUnloadNow()
-{
-    return canUnloadNow(library);
-}
-
-#include "library.moc"
+COMPONENT_LIBRARY_ENTRY_POINTS(library)

@@ -1,11 +1,11 @@
-// The library gauge: its descriptor, its version block and its four entry points, each of
-// which hands the call to the runtime's generic component server.
+// The library gauge: its descriptor and its four entry points, each of which hands the
+// call with the descriptor to the runtime's generic component server. Its version block,
+// gauge.json, goes in through suite_add_control_library.
 #include "levelctrl.h"
 #include "levelmembers.h"
 
 #include "runtime/components/binding.h"
-#include "runtime/components/server.h"
-#include "runtime/components/versionblock.h"
+#include "runtime/components/library.h"
 
 namespace {
 
@@ -57,36 +57,9 @@ constexpr LibraryDescriptor library = {
     .name = "gauge",
     .id = "{914860e7-0a2f-4e13-a21e-9a2a2715ad02}",
     .description = "Gauge Level Meter Control",
-    .runtimeVersion = 1,
     .classes = classes,
-};
-
-// Carries gauge.json as the library's version block, read by hosts before they load it.
-class LibraryVersion : public VersionBlockCarrier {
-    Q_OBJECT
-    Q_PLUGIN_METADATA(IID "suite.runtime.ControlLibrary" FILE "gauge.json")
 };
 
 }  // namespace
 
-COMPONENT_ENTRY_POINT int DllRegisterServer()
-{
-    return registerServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllUnregisterServer()
-{
-    return unregisterServer(library);
-}
-
-COMPONENT_ENTRY_POINT int DllGetClassObject(const QUuid* classId, ClassFactory** factory)
-{
-    return getClassObject(library, classId, factory);
-}
-
-COMPONENT_ENTRY_POINT int DllCanUnloadNow()
-{
-    return canUnloadNow(library);
-}
-
-#include "library.moc"
+COMPONENT_LIBRARY_ENTRY_POINTS(library)

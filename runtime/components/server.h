@@ -9,13 +9,8 @@
 
 // The runtime's generic component server. A control library exports four functions by
 // name and hands each call, with its own static descriptor, to the function of the same
-// name here, which does the work:
-//
-//   COMPONENT_ENTRY_POINT int DllRegisterServer() { return components::registerServer(library); }
-//   COMPONENT_ENTRY_POINT int DllUnregisterServer() { return components::unregisterServer(library); }
-//   COMPONENT_ENTRY_POINT int DllGetClassObject(const QUuid* classId, components::ClassFactory** factory)
-//   { return components::getClassObject(library, classId, factory); }
-//   COMPONENT_ENTRY_POINT int DllCanUnloadNow() { return components::canUnloadNow(library); }
+// name here, which does the work; COMPONENT_LIBRARY_ENTRY_POINTS (library.h) writes them.
+// COMPONENT_ENTRY_POINT exports a function of the library by its plain name.
 #define COMPONENT_ENTRY_POINT extern "C" __attribute__((visibility("default")))
 
 namespace runtime::components {

@@ -94,17 +94,19 @@ struct ClassDescriptor {
     UserControl* (*create)();
 };
 
+// The version of the component system this runtime speaks; a library built for a newer
+// one is refused before it is loaded.
+inline constexpr int componentVersion = 1;
+
 struct LibraryDescriptor {
     const char* name;  // "tesk"
     const char* id;
     const char* description;
-    int runtimeVersion;  // the runtime's component version the library was built for
+    // The runtime's component version the library was built for: that of the headers it
+    // is compiled with, unless the descriptor names another.
+    int runtimeVersion = componentVersion;
     std::span<const ClassDescriptor* const> classes;
 };
-
-// The version of the component system this runtime speaks; a library built for a newer
-// one is refused before it is loaded.
-inline constexpr int componentVersion = 1;
 
 // Type information as the catalogue keeps it and the tools show it: the descriptor's
 // content as owned values, without the code pointers.

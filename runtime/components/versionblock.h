@@ -11,7 +11,8 @@ namespace runtime::components {
 // The version block of a control library: the self-registration mark, the library's
 // description, its classes and the component version it was built for. It is embedded
 // as the library's plugin metadata, so that it is read from the file without running
-// any of the library's code. A library declares it in one source file:
+// any of the library's code. suite_add_control_library declares it from the library's
+// METADATA, in a source file of its own that it generates:
 //
 //   class LibraryVersion : public runtime::components::VersionBlockCarrier {
 //       Q_OBJECT

@@ -99,7 +99,6 @@ const LibraryDescriptor library = {
     .name = "sample",
     .id = "{6bd0f4b1-a45e-4c78-ac1e-4af36631299b}",
     .description = "Sample control for tests",
-    .runtimeVersion = 1,
     .classes = classes,
 };
 
