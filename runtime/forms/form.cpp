@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <vector>
+
 namespace runtime {
 
 // The toolkit window of a form: a main window whose central widget is the client area.
@@ -31,46 +33,71 @@ private:
     Form& form_;
 };
 
-struct Form::Window {
+struct Form::State {
     FormWindow window;
-    explicit Window(Form& form) : window(form) {}
+    std::vector<Control*> controls;
+    float width = 0;
+    float height = 0;
+    bool loaded = false;
+    bool unloaded = false;
+    explicit State(Form& form) : window(form) {}
 };
 
-Form::Form() : window_(std::make_unique<Window>(*this)) {}
+Form::Form() : state_(std::make_unique<State>(*this)) {}
 
 Form::~Form()
 {
     // Controls are members of the subclass and are gone by now; the window goes last.
 }
 
+bool Form::isLoaded() const
+{
+    return state_->loaded;
+}
+
+bool Form::isUnloaded() const
+{
+    return state_->unloaded;
+}
+
+float Form::width() const
+{
+    return state_->width;
+}
+
+float Form::height() const
+{
+    return state_->height;
+}
+
 QWidget* Form::window() const
 {
-    return &window_->window;
+    return &state_->window;
 }
 
 void Form::design(const FormDesign& form, std::initializer_list<Placement> controls)
 {
-    FormWindow& window = window_->window;
+    FormWindow& window = state_->window;
     window.setWindowTitle(form.caption);
-    width_ = form.width;
-    height_ = form.height;
+    state_->width = form.width;
+    state_->height = form.height;
     QWidget* client = window.centralWidget();
     client->setFixedSize(pixels(form.width), pixels(form.height));
     if (form.backColor)
         DesignSurface::setBackColor(client, *form.backColor);
     for (const Placement& row : controls) {
-        controls_.push_back(row.control);
+        state_->controls.push_back(row.control);
         DesignSurface::place(client, row);
     }
     AccessibleNames::nameControls(controls);
-    if (Control* first = DesignSurface::chainTabOrder(controls_))
+    if (Control* first = DesignSurface::chainTabOrder(state_->controls))
         first->widget()->setFocus(Qt::OtherFocusReason);
     window.adjustSize();
 }
 
 void Form::designMenu(std::initializer_list<MenuPlacement> items)
 {
-    QMenuBar* bar = window_->window.menuBar();
+    QMenuBar* bar = state_->window.menuBar();
     QMenu* dropDown = nullptr;
     for (auto row = items.begin(); row != items.end(); ++row) {
         MenuItem& item = *row->item;
@@ -88,18 +115,18 @@ void Form::designMenu(std::initializer_list<MenuPlacement> items)
         item.action_->setVisible(row->visible);
         QObject::connect(item.action_, &QAction::triggered, [&item] { item.Click.raise(); });
     }
-    window_->window.adjustSize();
+    state_->window.adjustSize();
 }
 
 void Form::show()
 {
-    if (unloaded_)
+    if (state_->unloaded)
         return;
-    if (!loaded_) {
-        loaded_ = true;
+    if (!state_->loaded) {
+        state_->loaded = true;
         detail::runHandler([this] { Form_Load(); });
     }
-    FormWindow& window = window_->window;
+    FormWindow& window = state_->window;
     window.show();
     window.raise();
     window.activateWindow();
@@ -107,18 +134,18 @@ void Form::show()
 
 void Form::hide()
 {
-    window_->window.hide();
+    state_->window.hide();
 }
 
 void Form::unload()
 {
-    if (unloaded_)
+    if (state_->unloaded)
         return;
-    unloaded_ = true;
-    loaded_ = false;
-    for (Control* control : controls_)
+    state_->unloaded = true;
+    state_->loaded = false;
+    for (Control* control : state_->controls)
         control->unload();
-    window_->window.hide();
+    state_->window.hide();
 }
 
 void Form::closedByUser()
@@ -129,12 +156,12 @@ void Form::closedByUser()
 
 bool Form::isVisible() const
 {
-    return window_->window.isVisible();
+    return state_->window.isVisible();
 }
 
 Text Form::caption() const
 {
-    return window_->window.windowTitle();
+    return state_->window.windowTitle();
 }
 
 }  // namespace runtime

@@ -47,18 +47,18 @@ public:
     void unload();
 
     /// Whether show() has loaded the window and it has not been unloaded since.
-    bool isLoaded() const { return loaded_; }
+    bool isLoaded() const;
     /// Whether the window has been unloaded: the object is done and shows no more.
-    bool isUnloaded() const { return unloaded_; }
+    bool isUnloaded() const;
     /// Whether the window is on the screen.
     bool isVisible() const;
 
     /// The window's title, as its design gave it.
     Text caption() const;
     /// The width of the client area in twips, as its design gave it.
-    float width() const { return width_; }
+    float width() const;
     /// The height of the client area in twips, as its design gave it.
-    float height() const { return height_; }
+    float height() const;
 
     /// The toolkit window, for the runtime and tests.
     QWidget* window() const;
@@ -87,13 +87,10 @@ private:
     friend class FormWindow;
     void closedByUser();
 
-    struct Window;
-    std::unique_ptr<Window> window_;
-    std::vector<Control*> controls_;
-    float width_ = 0;
-    float height_ = 0;
-    bool loaded_ = false;
-    bool unloaded_ = false;
+    // Behind a pointer, so that what the runtime keeps of a window can change without
+    // changing the size of the classes that programs derive from this one.
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 /// The one instance of a window that an application shows again and again: created on
