@@ -1,6 +1,8 @@
-# Install step: writes the system catalogue of the control libraries just installed, with
-# the installed tool itself, so that the catalogue is in the very format hosts read and
-# every user's programs find the controls with no registration of their own. Under
+# Install step: writes the suite's fragment of the system catalogue, listing the control
+# libraries just installed, with the installed tool itself, so that it is in the very
+# format hosts read and every user's programs find the controls with no registration of
+# their own. A fragment of its own (controls.d/desktop-suite.json) leaves the catalogues
+# of other packages' controls as they are. Under
 # DESTDIR the files are staged for a package: the catalogue records the paths they will
 # have once installed. Expects SUITE_BINDIR, SUITE_LIBDIR and SUITE_DATADIR, relative to
 # the prefix.
@@ -8,7 +10,7 @@ set(stage "$ENV{DESTDIR}")
 set(installed "${stage}${CMAKE_INSTALL_PREFIX}")
 set(tool "${installed}/${SUITE_BINDIR}/controls")
 set(libraries "${installed}/${SUITE_LIBDIR}/desktop-suite")
-set(catalogue "${installed}/${SUITE_DATADIR}/desktop-suite/controls.json")
+set(catalogue "${installed}/${SUITE_DATADIR}/desktop-suite/controls.d/desktop-suite.json")
 
 execute_process(COMMAND id -u OUTPUT_VARIABLE user OUTPUT_STRIP_TRAILING_WHITESPACE)
 if(stage STREQUAL "" AND NOT user STREQUAL "0")
@@ -25,7 +27,7 @@ if(NOT stage STREQUAL "")
     set(staging_options --staged "${stage}")
 endif()
 execute_process(
-    COMMAND "${tool}" register --system --catalogue "${catalogue}" ${staging_options} "${libraries}"
+    COMMAND "${tool}" register --system --fragment desktop-suite ${staging_options} "${libraries}"
     RESULT_VARIABLE status
     OUTPUT_QUIET
     ERROR_VARIABLE errors)

@@ -20,7 +20,8 @@ OLD_SCHOOLS = b"Southern College;Maths,Physics;South\r\n"
 NEW_SCHOOL_LINE = b"Northern College;Arts,Law;North\r\n"
 OLD_RECORDS = b"Only Record\r\n"
 NEW_RECORDS = b"".join(b"Name%d Family%d\r\n" % (n, n) for n in range(1, 32767))
-CATALOGUE = "suite-runtime/controls.json"
+CATALOGUE = "desktop-suite/controls.json"
+FORMER_CATALOGUE = "suite-runtime/controls.json"
 DATA_FILES = [f"class{number:02}.dt" for number in range(1, 13)]
 
 
@@ -55,6 +56,30 @@ def old_or_new(changed, old, new):
     return problem
 
 
+def moved_whole(old, new):
+    """The user's catalogue moved from its former place by a change: the former file keeps
+    the old contents, told of a failure, or the new file holds all the new ones; nothing
+    else is left in the new file's folder."""
+
+    def problem(said, folder):
+        new_there = os.path.exists(os.path.join(folder, CATALOGUE))
+        if new_there and contents_of(folder, CATALOGUE) != new:
+            return f"{CATALOGUE} holds neither nothing nor the whole new catalogue"
+        if not new_there:
+            if not os.path.exists(os.path.join(folder, FORMER_CATALOGUE)):
+                return "the catalogue is gone from both places"
+            if contents_of(folder, FORMER_CATALOGUE) != old:
+                return f"{FORMER_CATALOGUE} lost its old contents"
+            if said[0] != "failed":
+                return f"{CATALOGUE} was not written and the operation said {said[0]}"
+        beside = os.path.dirname(os.path.join(folder, CATALOGUE))
+        if os.path.isdir(beside) and (left := sorted(set(os.listdir(beside)) - {"controls.json"})):
+            return f"left {', '.join(left)} beside {CATALOGUE}"
+        return None
+
+    return problem
+
+
 def whole_listing(said, folder):
     if said[0] == "succeeded" and said[1:] != DATA_FILES:
         return f"{len(said) - 1} of {len(DATA_FILES)} files listed as if that were all"
@@ -84,6 +109,10 @@ def operations_of(operations, controls, first_library, second_library):
         "controls register": Operation(
             {CATALOGUE: old_catalogue}, lambda folder: [controls, "register", second_library],
             old_or_new(CATALOGUE, old_catalogue, registered(first_library, second_library)),
+            armed_from_start=True),
+        "controls register moving the catalogue": Operation(
+            {FORMER_CATALOGUE: old_catalogue}, lambda folder: [controls, "register", second_library],
+            moved_whole(old_catalogue, registered(first_library, second_library)),
             armed_from_start=True),
         "quenta listing the .dt files": Operation(
             {name: b"" for name in DATA_FILES}, lambda folder: [operations, "list", folder], whole_listing),
@@ -129,7 +158,8 @@ def leftovers(folder, operation):
     """Files that were not there before, in any folder the operation started with."""
     left = []
     for beside in {os.path.dirname(os.path.join(folder, name)) for name in operation.prepared}:
-        for name in os.listdir(beside):
+        # A folder the operation emptied may go with its last file.
+        for name in os.listdir(beside) if os.path.isdir(beside) else []:
             if os.path.relpath(os.path.join(beside, name), folder) not in operation.prepared:
                 left.append(name)
     return sorted(left)

@@ -173,7 +173,7 @@ TEST_F(DesignerPlugin, NoCatalogueOffersNothingAndADamagedOneIsToldWithTheSystem
     registerWithTool({TESK_LIBRARY});
     ASSERT_TRUE(QDir().mkpath(QFileInfo(data.systemCatalogue()).path()));
     ASSERT_TRUE(QFile::copy(data.catalogue(), data.systemCatalogue()));
-    data.write("suite-runtime/controls.json", "{ not json");
+    data.write("desktop-suite/controls.json", "{ not json");
     EXPECT_EQ(namesOf(load()), QStringList{"tesk_phonectrl"});
     EXPECT_EQ(reported.toStdString(), ("Desktop Suite controls: The control catalogue " + data.catalogue()
                                        + " cannot be used: it is damaged (unterminated object at byte 3); repair or "

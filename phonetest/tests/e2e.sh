@@ -45,7 +45,7 @@ mkdir "$folder"
 registered=$("$controls" register "$tesk")
 library=$(readlink -f "$tesk")
 [[ $registered == "Registered tesk.phonectrl ($library)" ]] || e2e_fail "controls register said: $registered"
-catalogue="$XDG_DATA_HOME/suite-runtime/controls.json"
+catalogue="$XDG_DATA_HOME/desktop-suite/controls.json"
 [[ $(stat -c %a "$catalogue") == 600 ]] || e2e_fail "the catalogue is open to others: $(stat -c %A "$catalogue")"
 python3 - "$catalogue" "$library" <<'PYTHON' || e2e_fail "the catalogue holds $(cat "$catalogue")"
 import json, sys

@@ -3,6 +3,7 @@
 #include "runtime/base/error.h"
 #include "runtime/files/trust_p.h"
 #include "runtime/files/filesave.h"
+#include "runtime/forms/datafolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,9 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -46,61 +50,119 @@ void refuseALink(const Text& path)
         raiseCatalogueError(path, QStringLiteral("it is a symbolic link, not a file of its own"));
 }
 
-Text& systemRegistrationPath()
-{
-    static Text path;
-    return path;
-}
+// The catalogue that registrations on this thread write into instead of the user's
+// (SystemRegistration); empty for the user's.
+thread_local Text systemRegistrationPath;
 
 // A system catalogue is read by every user, and so is the folder it lies in.
 bool isForEveryone(const Text& path)
 {
-    return !systemRegistrationPath().isEmpty() && path == systemRegistrationPath();
+    return !systemRegistrationPath.isEmpty() && path == systemRegistrationPath;
+}
+
+// Whether anything has the name, a dangling link included.
+bool isThere(const Text& path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
+// The file the user's catalogue is read from: the former one while it alone is there.
+Text userFileInUse()
+{
+    const Text former = Catalogue::formerUserPath();
+    return !isThere(Catalogue::userPath()) && isThere(former) ? former : Catalogue::userPath();
+}
+
+// The fragments of the folder, by name in byte order, so that hosts take them in the same
+// order in any locale; or the folder alone with its refusal, when another user could
+// change it. Each fragment is checked again, whole path and all, when it is read.
+std::vector<CataloguePlace> fragmentsIn(const Text& folder)
+{
+    if (!isThere(folder))
+        return {};
+    if (const CheckedPath checked = CheckedPath::openFolder(folder); !checked.isOpen())
+        return {{folder, CatalogueScope::System, checked.refusal()}};
+    // Names that lead nowhere, or to no file, are listed too, and refused when read.
+    QStringList names = QDir(folder).entryList({QStringLiteral("*.json")}, QDir::Files | QDir::System);
+    std::sort(names.begin(), names.end(),
+              [](const QString& left, const QString& right) { return QFile::encodeName(left) < QFile::encodeName(right); });
+    std::vector<CataloguePlace> fragments;
+    for (const Text& name : names)
+        fragments.push_back({folder + u'/' + name, CatalogueScope::System, {}});
+    return fragments;
 }
 
 }  // namespace
 
 Text Catalogue::userPath()
 {
-    const Text dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return dataFolder + QStringLiteral("/suite-runtime/controls.json");
+    return DataFolder::suiteHome() + QStringLiteral("/controls.json");
 }
 
-QStringList Catalogue::systemPaths()
+Text Catalogue::formerUserPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/suite-runtime/controls.json");
+}
+
+QStringList Catalogue::systemFolders()
 {
     QString folders = qEnvironmentVariable("XDG_DATA_DIRS");
     if (folders.isEmpty())
         folders = QStringLiteral("/usr/local/share:/usr/share");
-    QStringList paths;
+    QStringList suiteFolders;
     for (const QString& folder : folders.split(u':', Qt::SkipEmptyParts)) {
         // A relative entry would name a different file from each working folder.
         if (QDir::isAbsolutePath(folder))
-            paths.append(QDir::cleanPath(folder) + QStringLiteral("/desktop-suite/controls.json"));
+            suiteFolders.append(QDir::cleanPath(folder) + QStringLiteral("/desktop-suite"));
     }
-    paths.removeDuplicates();
+    suiteFolders.removeDuplicates();
+    return suiteFolders;
+}
+
+QStringList Catalogue::systemPaths()
+{
+    QStringList paths;
+    for (const Text& folder : systemFolders())
+        paths.append(folder + QStringLiteral("/controls.json"));
     return paths;
 }
 
 std::vector<CataloguePlace> Catalogue::searchOrder()
 {
-    std::vector<CataloguePlace> places{{userPath(), CatalogueScope::User}};
-    for (const Text& path : systemPaths())
-        places.push_back({path, CatalogueScope::System});
+    std::vector<CataloguePlace> places{{userFileInUse(), CatalogueScope::User, {}}};
+    for (const Text& folder : systemFolders()) {
+        for (CataloguePlace& fragment : fragmentsIn(folder + QStringLiteral("/controls.d")))
+            places.push_back(std::move(fragment));
+        places.push_back({folder + QStringLiteral("/controls.json"), CatalogueScope::System, {}});
+    }
     return places;
+}
+
+QStringList Catalogue::searchedPaths()
+{
+    QStringList paths{userFileInUse()};
+    for (const Text& folder : systemFolders())
+        paths << folder + QStringLiteral("/controls.d/") << folder + QStringLiteral("/controls.json");
+    return paths;
 }
 
 Text Catalogue::defaultPath()
 {
-    return systemRegistrationPath().isEmpty() ? userPath() : systemRegistrationPath();
+    return systemRegistrationPath.isEmpty() ? userPath() : systemRegistrationPath;
 }
 
-void Catalogue::registerIntoSystemCatalogue(const Text& path)
+Catalogue Catalogue::read(const CataloguePlace& place)
 {
-    systemRegistrationPath() = path;
+    if (!place.refusal.isEmpty())
+        throw RuntimeError(RuntimeError::PathFileAccessError,
+                           QStringLiteral("The control catalogue folder %1 cannot be used: %2").arg(place.path, place.refusal));
+    return read(place.path);
 }
 
-Catalogue Catalogue::read(const Text& path)
+Catalogue Catalogue::read(const Text& given)
 {
+    const Text path = given == userPath() ? userFileInUse() : given;
     Catalogue catalogue(path);
     refuseALink(path);
     const QFileInfo info(path);
@@ -156,9 +218,17 @@ void Catalogue::update(const std::function<void(Catalogue&)>& change, const Text
         raiseCatalogueError(path, lock.error() == QLockFile::LockFailedError
                                       ? QStringLiteral("another program is changing it")
                                       : QStringLiteral("its lock file cannot be made"));
-    Catalogue catalogue = read(path);
+    // A user's catalogue still in its former place moves on its first change: the whole
+    // of it is written in the new place first, so the old one goes only once nothing of it
+    // can be lost. Should it stay, the new one is read from then on all the same.
+    const Text source = path == userPath() ? userFileInUse() : path;
+    Catalogue catalogue = read(source);
     change(catalogue);
     catalogue.write(path);
+    if (source != path) {
+        QFile::remove(source);
+        QDir().rmdir(QFileInfo(source).absolutePath());
+    }
 }
 
 CatalogueEntry Catalogue::entryOf(const Text& classIdentifier) const
@@ -224,6 +294,16 @@ void Catalogue::write(const Text& path) const
     // Whatever the umask of the one who installs it, every user must be able to read it.
     if (isForEveryone(path))
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+}
+
+SystemRegistration::SystemRegistration(const Text& path) : previous_(systemRegistrationPath)
+{
+    systemRegistrationPath = path;
+}
+
+SystemRegistration::~SystemRegistration()
+{
+    systemRegistrationPath = previous_;
 }
 
 }  // namespace runtime::components

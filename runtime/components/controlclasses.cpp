@@ -14,7 +14,7 @@ std::set<Text> classIdentifiers(const std::vector<CataloguePlace>& places, QStri
     std::set<Text> identifiers;
     for (const CataloguePlace& place : places) {
         try {
-            for (const CatalogueEntry& entry : Catalogue::read(place.path).entries())
+            for (const CatalogueEntry& entry : Catalogue::read(place).entries())
                 identifiers.insert(entry.type.identifier);
         } catch (const RuntimeError& error) {
             unreadable.append(error.text());
@@ -38,7 +38,7 @@ ControlClasses controlClasses(const std::vector<CataloguePlace>& places)
         } catch (const RuntimeError& error) {
             for (const CataloguePlace& place : places) {
                 try {
-                    const Catalogue catalogue = Catalogue::read(place.path);
+                    const Catalogue catalogue = Catalogue::read(place);
                     if (catalogue.contains(identifier)) {
                         CatalogueEntry entry = catalogue.find(identifier);
                         if (entry.type.control)

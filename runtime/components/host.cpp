@@ -106,25 +106,29 @@ FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePla
     // Each refusal as it reads alone, and as it reads among others.
     QStringList refusals;
     QStringList placedRefusals;
+    QStringList passedOver;
+    QStringList unusableCatalogues;
     for (const CataloguePlace& place : places) {
         CatalogueEntry entry;
         try {
-            const Catalogue catalogue = Catalogue::read(place.path);
+            const Catalogue catalogue = Catalogue::read(place);
             if (!catalogue.contains(classIdentifier))
                 continue;
             entry = catalogue.find(classIdentifier);
         } catch (const RuntimeError& error) {
             refusals.append(error.text());
             placedRefusals.append(error.text());
+            unusableCatalogues.append(error.text());
             continue;
         }
         CheckedLibrary library = checkLibrary(entry.library, classIdentifier);
         if (!library.refusal.isEmpty()) {
             refusals.append(library.refusal);
             placedRefusals.append(QStringLiteral("the entry in %1 is refused: %2").arg(placeName(place), library.refusal));
+            passedOver.append(placedRefusals.back());
             continue;
         }
-        return {std::move(entry), place, std::move(library), placedRefusals};
+        return {std::move(entry), place, std::move(library), passedOver, unusableCatalogues};
     }
     if (refusals.isEmpty())
         throw RuntimeError(RuntimeError::CannotCreateObject, QStringLiteral("the class %1 is not registered").arg(classIdentifier));
@@ -219,6 +223,8 @@ std::shared_ptr<Instance> createInstance(const Text& classIdentifier)
     CatalogueEntry entry;
     try {
         FoundClass found = findClass(classIdentifier);
+        for (const Text& refusal : found.unusableCatalogues)
+            reportOnce(refusal);
         for (const Text& refusal : found.passedOver)
             reportOnce(QStringLiteral("%1: %2; it comes from %3 instead").arg(classIdentifier, refusal, placeName(found.place)));
         entry = found.entry;
@@ -234,6 +240,23 @@ std::shared_ptr<Instance> createInstance(const Text& classIdentifier)
     if (!control)
         raiseCannotCreate(classIdentifier, lastError());
     return std::make_shared<Instance>(library, factory->library(), factory->type(), std::move(control));
+}
+
+Text fixFor(const Text& classIdentifier)
+{
+    for (const CataloguePlace& place : Catalogue::searchOrder()) {
+        try {
+            const Catalogue catalogue = Catalogue::read(place);
+            if (!catalogue.contains(classIdentifier))
+                continue;
+            const CheckedLibrary library = checkLibrary(catalogue.find(classIdentifier).library, classIdentifier);
+            if (!library.refusal.isEmpty() && !library.file.fix().isEmpty())
+                return library.file.fix();
+        } catch (const RuntimeError&) {
+            // A catalogue that cannot be read offers no library to mend.
+        }
+    }
+    return {};
 }
 
 int freeUnusedLibraries()

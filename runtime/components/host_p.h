@@ -42,8 +42,11 @@ struct FoundClass {
     CatalogueEntry entry;
     CataloguePlace place;
     CheckedLibrary library;
-    // Why the catalogues and entries looked at before it were not used.
+    // Why the entries of the class looked at before it were not used.
     QStringList passedOver;
+    // Why the catalogues looked in before it could not be read at all: the same for every
+    // class.
+    QStringList unusableCatalogues;
 };
 
 // "the user's catalogue <path>" or "the system catalogue <path>".
@@ -55,6 +58,12 @@ Text placeName(const CataloguePlace& place);
 // and no newer runtime) is the one used; so the user's own entry outranks the system's
 // unless it is refused. Raises a RuntimeError that gives every refusal when none is usable.
 RUNTIME_PRIVATE_EXPORT FoundClass findClass(const Text& classIdentifier, const std::vector<CataloguePlace>& places = Catalogue::searchOrder());
+
+// The command that would make the first refused library of the class one a host loads,
+// where a change of owner or mode of its file or a folder would (chmod o-w /opt/controls);
+// empty when registering it is the fix: the class is not registered, its library is gone,
+// or it is refused for what no such command mends.
+Text fixFor(const Text& classIdentifier);
 
 // A control library loaded from the file that was checked, with its four entry points.
 // A file already loaded (the same file, by whichever path) is not loaded twice.

@@ -39,6 +39,15 @@ Text registerCommandFor(const Text& classIdentifier)
     return QStringLiteral("%1 register %2").arg(tool.isExecutable() ? tool.absoluteFilePath() : QStringLiteral("controls"), library);
 }
 
+// What mends a control that cannot be created: a refused library made safe by the command
+// that takes others' hold on it away, else the library registered.
+Text mending(const Text& classIdentifier)
+{
+    if (const Text command = components::fixFor(classIdentifier); !command.isEmpty())
+        return QStringLiteral("Make its control library safe with\n\n    %1").arg(command);
+    return QStringLiteral("Register its control library with\n\n    %1").arg(registerCommandFor(classIdentifier));
+}
+
 }  // namespace
 
 HostedControl::HostedControl(const Text& classIdentifier) : Control(new QWidget)
@@ -46,8 +55,7 @@ HostedControl::HostedControl(const Text& classIdentifier) : Control(new QWidget)
     try {
         instance_ = components::createInstance(classIdentifier);
     } catch (const RuntimeError& error) {
-        cannotStart(QStringLiteral("%1.\n\nRegister its control library with\n\n    %2\n\nand start the program again.")
-                        .arg(error.text(), registerCommandFor(classIdentifier)));
+        cannotStart(QStringLiteral("%1.\n\n%2\n\nand start the program again.").arg(error.text(), mending(classIdentifier)));
     }
     QWidget* site = widget();
     instance_->widget()->setParent(site);

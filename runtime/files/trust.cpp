@@ -120,27 +120,37 @@ Text namedWriterIn(const std::vector<AccessEntry>& entries)
 // inherit from them matter too.
 enum class NewFiles { None, Made };
 
+// Why a file or folder is not safe, and the command that makes it so, where one does.
+struct Unsafe {
+    Text reason;
+    Text fix;
+};
+
 // Why no one but the caller and root can be sure to be the only ones to change the file
-// or folder held by `descriptor`, as the class comment says; or the empty text. `what` is
+// or folder held by `descriptor`, as the class comment says; or no reason. `what` is
 // "file" or "folder"; `pathOf()` gives its path, which is only worked out for a refusal.
 template <typename PathOf>
-Text otherWriterOf(const char* what, const PathOf& pathOf, int descriptor, const struct stat& status, NewFiles newFiles)
+Unsafe otherWriterOf(const char* what, const PathOf& pathOf, int descriptor, const struct stat& status, NewFiles newFiles)
 {
-    const auto refusal = [&](const Text& reason) { return QStringLiteral("%1 %2 %3").arg(QLatin1String(what), pathOf(), reason); };
+    const auto refusal = [&](const Text& reason, const Text& fix = {}) {
+        return Unsafe{QStringLiteral("%1 %2 %3").arg(QLatin1String(what), pathOf(), reason), fix};
+    };
     if (!isCallerOrRoot(status.st_uid))
-        return refusal(QStringLiteral("is writable by user %1").arg(userName(status.st_uid)));
+        return refusal(QStringLiteral("is writable by user %1").arg(userName(status.st_uid)),
+                       QStringLiteral("chown %1 %2").arg(userName(geteuid()), pathOf()));
     const bool folder = S_ISDIR(status.st_mode);
     if (folder && newFiles == NewFiles::Made) {
         const auto inherited = accessListOf(descriptor, defaultAccessListAttribute);
         if (!inherited)
             return refusal(QStringLiteral("has a default access list that cannot be read"));
         if (Text writer = namedWriterIn(*inherited); !writer.isEmpty())
-            return refusal(QStringLiteral("grants write to %1 in new files through its default access list").arg(writer));
+            return refusal(QStringLiteral("grants write to %1 in new files through its default access list").arg(writer),
+                           QStringLiteral("setfacl -k %1").arg(pathOf()));
     }
     if (folder && (status.st_mode & S_ISVTX))
         return {};
     if (status.st_mode & S_IWOTH)
-        return refusal(QStringLiteral("is writable by every user"));
+        return refusal(QStringLiteral("is writable by every user"), QStringLiteral("chmod o-w %1").arg(pathOf()));
     // The group bits show the access list's mask where there is a list: they only say
     // whether anyone of the group class may write, and the list then says who.
     if (!(status.st_mode & S_IWGRP))
@@ -155,9 +165,11 @@ Text otherWriterOf(const char* what, const PathOf& pathOf, int descriptor, const
     }
     if (groupMayWrite && status.st_gid != 0)
         return refusal(QStringLiteral("is writable by group %1, and only root's group may be (chmod g-w %2)")
-                           .arg(groupName(status.st_gid), pathOf()));
+                           .arg(groupName(status.st_gid), pathOf()),
+                       QStringLiteral("chmod g-w %1").arg(pathOf()));
     if (Text writer = namedWriterIn(*entries); !writer.isEmpty())
-        return refusal(QStringLiteral("grants write to %1 through its access list").arg(writer));
+        return refusal(QStringLiteral("grants write to %1 through its access list").arg(writer),
+                       QStringLiteral("setfacl -b %1").arg(pathOf()));
     return {};
 }
 
@@ -216,10 +228,11 @@ struct Walk {
         return joined.isEmpty() ? QStringLiteral("/") : QFile::decodeName(joined);
     }
 
-    static CheckedPath refused(const Text& reason)
+    static CheckedPath refused(const Text& reason, const Text& fix = {})
     {
         CheckedPath refused;
         refused.refusal_ = reason;
+        refused.fix_ = fix;
         return refused;
     }
 
@@ -259,8 +272,8 @@ struct Walk {
         folders.emplace_back(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!folders.back().isOpen() || ::fstat(folders.back().get(), &status) != 0)
             return refused(QStringLiteral("/: %1").arg(systemReason(errno)));
-        if (Text refusal = otherWriterOf("folder", [] { return QStringLiteral("/"); }, folders.back().get(), status, newFiles()); !refusal.isEmpty())
-            return refused(refusal);
+        if (Unsafe unsafe = otherWriterOf("folder", [] { return QStringLiteral("/"); }, folders.back().get(), status, newFiles()); !unsafe.reason.isEmpty())
+            return refused(unsafe.reason, unsafe.fix);
         statuses.push_back(status);
 
         std::deque<QByteArray> pending = namesOf(QFile::encodeName(path));
@@ -311,8 +324,8 @@ struct Walk {
             if (!last || wanted != Wanted::File) {
                 if (!S_ISDIR(status.st_mode))
                     return refused(QStringLiteral("%1 is not a folder").arg(here()));
-                if (Text refusal = otherWriterOf("folder", here, entry.get(), status, newFiles()); !refusal.isEmpty())
-                    return refused(refusal);
+                if (Unsafe unsafe = otherWriterOf("folder", here, entry.get(), status, newFiles()); !unsafe.reason.isEmpty())
+                    return refused(unsafe.reason, unsafe.fix);
                 if (last)
                     return found(std::move(entry), here(), status);
                 folders.push_back(std::move(entry));
@@ -331,8 +344,8 @@ struct Walk {
                 return refused(QStringLiteral("%1: %2").arg(here(), systemReason(errno)));
             if (opened.st_dev != status.st_dev || opened.st_ino != status.st_ino)
                 return refused(QStringLiteral("%1 was replaced while it was being checked").arg(here()));
-            if (Text refusal = otherWriterOf("file", here, file.get(), opened, newFiles()); !refusal.isEmpty())
-                return refused(refusal);
+            if (Unsafe unsafe = otherWriterOf("file", here, file.get(), opened, newFiles()); !unsafe.reason.isEmpty())
+                return refused(unsafe.reason, unsafe.fix);
             return found(std::move(file), here(), opened);
         }
         // The path ends at a folder already walked into: the root, or after "..".

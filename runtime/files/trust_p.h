@@ -44,8 +44,11 @@ public:
     static CheckedPath makeFolder(const Text& path, mode_t mode);
 
     bool isOpen() const { return descriptor_.isOpen(); }
-    // Why it was not opened ("folder /x/y is writable by user z"); empty when open.
+    // Why it was not opened ("folder /x/y is writable by every user"); empty when open.
     const Text& refusal() const { return refusal_; }
+    // The command that makes the refused file or folder safe ("chmod o-w /x/y"), where a
+    // change of its owner, mode or access list does; empty otherwise.
+    const Text& fix() const { return fix_; }
     int descriptor() const { return descriptor_.get(); }
     // The path with every symbolic link, "." and ".." resolved.
     const Text& path() const { return path_; }
@@ -59,6 +62,7 @@ private:
 
     Descriptor descriptor_;
     Text refusal_;
+    Text fix_;
     Text path_;
     struct stat status_ {};
     bool made_ = false;

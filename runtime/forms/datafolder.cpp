@@ -70,6 +70,11 @@ Text copySamples(const Text& samples, const Text& folder)
 
 }  // namespace
 
+Text DataFolder::suiteHome()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/desktop-suite");
+}
+
 DataFolder DataFolder::settle(const Text& executableFolder, const Text& programName)
 {
     // Installed beside the programs as share/ lies beside bin/, wherever the tree was put.
@@ -79,8 +84,7 @@ DataFolder DataFolder::settle(const Text& executableFolder, const Text& programN
     if (!installed && userCanWrite(executableFolder))
         return {executableFolder, {}};
 
-    const Text dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const Text folder = dataHome + QStringLiteral("/desktop-suite/") + programName;
+    const Text folder = suiteHome() + u'/' + programName;
     // Private to the user, as the XDG base directory rules ask of a data home that has to be
     // made.
     const CheckedPath checked = CheckedPath::makeFolder(folder, 0700);

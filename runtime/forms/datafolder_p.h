@@ -31,6 +31,10 @@ struct RUNTIME_PRIVATE_EXPORT DataFolder {
     Text path;     // without a trailing separator
     Text failure;  // why the folder could not be made, used or filled; empty when it is ready
 
+    // The suite's one folder in the user's data home, $XDG_DATA_HOME/desktop-suite: it
+    // holds each installed program's folder and the user's control catalogue.
+    static Text suiteHome();
+
     // Settles the folder of the program named `programName` whose executable lies in
     // `executableFolder`, making and filling the user's folder when it is the one.
     static DataFolder settle(const Text& executableFolder, const Text& programName);

@@ -3,20 +3,28 @@
 #include "runtime/forms/program.h"
 #include "runtime/tools/commands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
-#include <cstring>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    // Only `controls try` shows a window; everything else runs off screen.
-    if (argc < 2 || std::strcmp(argv[1], "try") != 0)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    runtime::Program program(argc, argv, QStringLiteral("controls"));
     QStringList arguments;
     for (int index = 1; index < argc; ++index)
         arguments.append(QString::fromLocal8Bit(argv[index]));
+    // Only `controls try` shows a window, and only what makes controls needs the widgets:
+    // the rest start no platform at all, nor hear its warnings about a session they never use.
+    const runtime::tools::Toolkit toolkit = runtime::tools::toolkitFor(arguments);
+    if (toolkit == runtime::tools::Toolkit::OffScreen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> core;
+    std::unique_ptr<runtime::Program> program;
+    if (toolkit == runtime::tools::Toolkit::Core)
+        core = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        program = std::make_unique<runtime::Program>(argc, argv, QStringLiteral("controls"));
     const runtime::tools::Output output{
         [](const runtime::Text& line) { std::fputs((line + u'\n').toUtf8().constData(), stdout); },
         [](const runtime::Text& line) { std::fputs((line + u'\n').toUtf8().constData(), stderr); },

@@ -350,14 +350,13 @@ TEST_F(HostingAttack, TheCatalogueFolderIsNeverALinkOfAnotherUsers)
     data.write(secret, "root's own\n");
     ASSERT_EQ(::chmod(QFile::encodeName(secret).constData(), 0600), 0);
     const auto update = [](const QString& catalogue) {
-        Catalogue::registerIntoSystemCatalogue(catalogue);
+        const SystemRegistration intoSystem(catalogue);
         QString error;
         try {
             Catalogue::update([](Catalogue& catalogue) { catalogue.remove([](auto&) { return true; }); }, catalogue);
         } catch (const RuntimeError& raised) {
             error = raised.text();
         }
-        Catalogue::registerIntoSystemCatalogue({});
         return error;
     };
 

@@ -319,3 +319,24 @@ TEST_F(CatalogueTest, RemovesExactlyWhatMatches)
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].type.identifier, "other.thing");
 }
+
+// The user's catalogue lived in a folder of its own before it joined the suite's one folder
+// in the user's data home.
+TEST_F(CatalogueTest, OneInTheFormerPlaceIsReadUntilTheFirstChangeMovesItWhole)
+{
+    const QString former = Catalogue::formerUserPath();
+    EXPECT_EQ(former, data.path("suite-runtime/controls.json"));
+    EXPECT_EQ(data.catalogue(), data.path("desktop-suite/controls.json"));
+    Catalogue::update([](Catalogue& catalogue) { catalogue.add(sampleEntry()); }, former);
+    EXPECT_EQ(Catalogue::searchOrder().front().path, former);
+    EXPECT_EQ(Catalogue::read().find("sample.sampler").library, sampleEntry().library);
+
+    Catalogue::update([](Catalogue& catalogue) { catalogue.add(otherEntry("other.thing")); });
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(former).absolutePath()));
+    std::vector<QString> identifiers;
+    for (const CatalogueEntry& entry : Catalogue::read(data.catalogue()).entries())
+        identifiers.push_back(entry.type.identifier);
+    EXPECT_EQ(identifiers, (std::vector<QString>{"other.thing", "sample.sampler"}));
+    EXPECT_EQ(Catalogue::searchOrder().front().path, data.catalogue());
+    EXPECT_EQ(QFile::permissions(data.catalogue()), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}

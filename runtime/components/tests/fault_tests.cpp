@@ -14,6 +14,20 @@ using namespace runtime::components;
 
 namespace {
 
+QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.text();
+    }
+    return "<no error>";
+}
+
+}  // namespace
+
+namespace {
+
 class CatalogueFaultTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -21,16 +35,6 @@ protected:
         SKIP_UNLESS_PERMISSIONS_HOLD();
         registerLibrary(SAMPLE_LIBRARY);
         before = data.read(data.catalogue());
-    }
-
-    QString errorOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const RuntimeError& error) {
-            return error.text();
-        }
-        return "<no error>";
     }
 
     TemporaryUserData data;
@@ -69,4 +73,60 @@ TEST_F(CatalogueFaultTest, AUserDataFolderThatCannotBeMadeIsReported)
     chmod(QFile::encodeName(elsewhere.path()).constData(), 0700);
     EXPECT_EQ(status, Failed);
     EXPECT_TRUE(lastError().contains("cannot be made")) << lastError().toStdString();
+}
+
+namespace {
+
+// A user's catalogue still in its former place, which the next change moves.
+class CatalogueMoveFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SKIP_UNLESS_PERMISSIONS_HOLD();
+        registerLibrary(SAMPLE_LIBRARY);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(former).absolutePath()));
+        ASSERT_TRUE(QFile::rename(data.catalogue(), former));
+        before = data.read(former);
+    }
+
+    static void addOther()
+    {
+        Catalogue::update([](Catalogue& catalogue) {
+            CatalogueEntry other = catalogue.find("sample.sampler");
+            other.type.libraryName = "other";
+            other.type.name = "thing";
+            other.type.identifier = "other.thing";
+            catalogue.add(other);
+        });
+    }
+
+    TemporaryUserData data;
+    const QString former = Catalogue::formerUserPath();
+    QByteArray before;
+};
+
+}  // namespace
+
+TEST_F(CatalogueMoveFaultTest, ANewPlaceThatCannotBeWrittenLeavesTheFormerCatalogueAsItWas)
+{
+    const QString folder = QFileInfo(data.catalogue()).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0500), 0);
+    const QString error = errorOf(addOther);
+    chmod(QFile::encodeName(folder).constData(), 0700);
+    EXPECT_TRUE(error.contains(data.catalogue())) << error.toStdString();
+    EXPECT_EQ(data.read(former), before);
+    EXPECT_FALSE(QFile::exists(data.catalogue()));
+    EXPECT_EQ(Catalogue::read().entries().size(), 1u);
+}
+
+TEST_F(CatalogueMoveFaultTest, AFormerCatalogueThatCannotBeRemovedStaysAndTheNewOneHoldsEverything)
+{
+    const QString folder = QFileInfo(former).absolutePath();
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0500), 0);
+    addOther();
+    chmod(QFile::encodeName(folder).constData(), 0700);
+    EXPECT_EQ(data.read(former), before);
+    EXPECT_EQ(Catalogue::searchOrder().front().path, data.catalogue());
+    EXPECT_EQ(Catalogue::read().entries().size(), 2u);
 }

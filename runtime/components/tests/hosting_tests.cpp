@@ -162,6 +162,36 @@ TEST_F(HostingTest, AnUnregisteredControlEndsTheProgramWithOneMessage)
     EXPECT_EQ(messages.shown()[0].style.icon, runtime::Icon::Critical);
 }
 
+// A library refused for what others may do to it is mended by taking that away, not by
+// registering it again: the message gives the command that does.
+TEST_F(HostingTest, ARefusedLibrarysMessageGivesTheCommandThatMendsIt)
+{
+    runtime::testing::TestFolder shared;
+    const QString library = copyOf(SAMPLE_LIBRARY, shared.path());
+    registerLibrary(library);
+    const struct {
+        const char* what;
+        QString madeWritable;
+        QString fix;
+    } rows[] = {
+        {"the folder", shared.path(), "Make its control library safe with\n\n    chmod o-w " + shared.path() + "\n\n"},
+        {"the file", library, "Make its control library safe with\n\n    chmod o-w " + library + "\n\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(QFile::setPermissions(row.madeWritable, QFile::permissions(row.madeWritable) | QFile::WriteOther));
+        runtime::testing::CaughtProgramEnd ended;
+        EXPECT_THROW(HostForm form, runtime::detail::ProgramEnded);
+        ASSERT_EQ(messages.shown().size(), 1u);
+        const QString text = messages.shown()[0].text;
+        messages.forget();
+        EXPECT_TRUE(text.contains("is writable by every user.\n\n" + row.fix + "and start the program again."))
+            << text.toStdString();
+        EXPECT_FALSE(text.contains("Register")) << text.toStdString();
+        ASSERT_TRUE(QFile::setPermissions(row.madeWritable, QFile::permissions(row.madeWritable) & ~QFile::WriteOther));
+    }
+}
+
 TEST_F(HostingTest, BindingWhatIsNoEventEndsTheProgramWithOneMessage)
 {
     const struct {

@@ -76,7 +76,18 @@ protected:
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), error};
     }
 
-    QString catalogue() const { return data.path("suite-runtime/controls.json"); }
+    QString catalogue() const { return data.path("desktop-suite/controls.json"); }
+    QString fragment(const QString& folder, const QString& name) const
+    {
+        return system.path(folder + "/desktop-suite/controls.d/" + name);
+    }
+    // What `list` says when no catalogue holds anything.
+    QString nothingListed() const
+    {
+        return "No control class is registered. Hosts look in:\n  " + catalogue() + "\n  "
+            + system.path("first/desktop-suite/controls.d/") + "\n  " + systemCatalogue("first") + "\n  "
+            + system.path("second/desktop-suite/controls.d/") + "\n  " + systemCatalogue("second") + "\n";
+    }
     QString systemCatalogue(const QString& folder) const { return system.path(folder + "/desktop-suite/controls.json"); }
 
     QByteArray catalogueBytes() const { return data.read(catalogue()); }
@@ -104,7 +115,9 @@ TEST_F(ControlsTool, RegistersListsAndUnregisters)
     const ToolRun unregistered = run({"unregister", SAMPLE_LIBRARY});
     EXPECT_EQ(unregistered.status, 0);
     EXPECT_EQ(unregistered.out, "Unregistered sample.sampler (" + sample + ")\n");
-    EXPECT_EQ(run({"list"}).out, "");
+    const ToolRun empty = run({"list"});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, nothingListed());
 }
 
 TEST_F(ControlsTool, RegistersTheControlLibrariesOfAFolderAndNothingElse)
@@ -373,15 +386,149 @@ TEST_F(ControlsTool, UnregisteringALibraryThatIsGoneRemovesItsEntries)
     EXPECT_EQ(again.error, copy + ": no such library is registered\n");
 }
 
+const QString registerUsage =
+    "controls register [--system [--catalogue <file> | --fragment <name>] [--staged <folder>]] <library or folder>...\n"
+    "    registers each control library, or each one in a folder, through its own DllRegisterServer: for you, or with "
+    "--system for every user (root only)\n";
+const QString registerOptions =
+    "options of register:\n"
+    "  --system              for every user, into the installation's system catalogue "
+    "<prefix>/share/desktop-suite/controls.json\n"
+    "  --catalogue <file>    into the catalogue <file> instead\n"
+    "  --fragment <name>     into the installation's fragment controls.d/<name>.json instead, a package's own\n"
+    "  --staged <folder>     the files were staged under <folder> (DESTDIR): the recorded paths leave it out\n";
+const QString usage = "usage: controls <command> [<argument>...]\n\n" + registerUsage
+    + "controls unregister <library>...\n"
+      "    unregisters each library through its DllUnregisterServer; the entries of one that is gone, or that hosts "
+      "refuse, are removed directly\n"
+      "controls list\n"
+      "    lists every registered class in the order hosts look for it, each with its catalogue and whether it is "
+      "refused or shadowed\n"
+      "controls describe <class identifier>\n"
+      "    shows the class's members with their kinds, identifiers and descriptions\n"
+      "controls script <class identifier> [<script file>]\n"
+      "    runs a script against the control off screen, from standard input without a file\n"
+      "controls try [<class identifier>]\n"
+      "    opens a window to try the control by hand; without one, a window to choose it first\n"
+      "controls help [<command>]\n"
+      "    shows how to use every command, or one\n"
+      "controls --version\n"
+      "    shows the version of the suite\n\n"
+    + registerOptions;
+
 TEST_F(ControlsTool, SaysHowItIsUsed)
 {
-    for (const QStringList& arguments : {QStringList{}, QStringList{"fly"}, QStringList{"list", "x"}, QStringList{"describe"},
-                                         QStringList{"try", "a", "b"}, QStringList{"register", "--system"},
-                                         QStringList{"register", "--system", "--staged"}}) {
-        const ToolRun usage = run(arguments);
-        EXPECT_EQ(usage.status, 2);
-        EXPECT_TRUE(usage.error.startsWith("usage: controls register <library or folder>...")) << usage.error.toStdString();
+    const struct {
+        QStringList arguments;
+        int status;
+        QString out;
+        QString error;
+    } rows[] = {
+        {{"--help"}, 0, usage, ""},
+        {{"-h"}, 0, usage, ""},
+        {{"help"}, 0, usage, ""},
+        {{"help", "register"}, 0, registerUsage + "\n" + registerOptions, ""},
+        {{"help", "list"}, 0, "controls list\n    lists every registered class in the order hosts look for it, each with its "
+                               "catalogue and whether it is refused or shadowed\n", ""},
+        {{"--version"}, 0, "controls 0.1\n", ""},
+        {{}, 2, "", usage},
+        {{"fly"}, 2, "", usage},
+        {{"help", "fly"}, 2, "", usage},
+        {{"help", "list", "list"}, 2, "", usage},
+        {{"--version", "list"}, 2, "", usage},
+        {{"list", "x"}, 2, "", usage},
+        {{"list", "--system"}, 2, "", usage},
+        {{"describe"}, 2, "", usage},
+        {{"script"}, 2, "", usage},
+        {{"script", "a", "b", "c"}, 2, "", usage},
+        {{"try", "a", "b"}, 2, "", usage},
+        {{"register"}, 2, "", usage},
+        {{"register", "--system"}, 2, "", usage},
+        {{"register", "--system", "--staged"}, 2, "", usage},
+        {{"register", "--sytsem", SAMPLE_LIBRARY}, 2, "", usage},
+        {{"register", "--catalogue", "x.json", SAMPLE_LIBRARY}, 2, "", usage},
+        {{"register", "--system", "--catalogue", "x.json", "--fragment", "x", SAMPLE_LIBRARY}, 2, "", usage},
+        {{"register", "--system", "--fragment", "../x", SAMPLE_LIBRARY}, 2, "",
+         "../x is no fragment name: it is a file name that holds no slash and no \"..\", and does not start with a point\n"},
+        {{"register", "--system", "--fragment", "a/b", SAMPLE_LIBRARY}, 2, "",
+         "a/b is no fragment name: it is a file name that holds no slash and no \"..\", and does not start with a point\n"},
+        {{"register", "--system", "--fragment", ".x", SAMPLE_LIBRARY}, 2, "",
+         ".x is no fragment name: it is a file name that holds no slash and no \"..\", and does not start with a point\n"},
+        {{"register", "--system", "--fragment", "x..", SAMPLE_LIBRARY}, 2, "",
+         "x.. is no fragment name: it is a file name that holds no slash and no \"..\", and does not start with a point\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const ToolRun ran = run(row.arguments);
+        EXPECT_EQ(ran.status, row.status);
+        EXPECT_EQ(ran.out.toStdString(), row.out.toStdString());
+        EXPECT_EQ(ran.error.toStdString(), row.error.toStdString());
     }
+    EXPECT_FALSE(QFile::exists(catalogue()));
+}
+
+// A command that opens no window has nothing to say about the session it runs in.
+TEST_F(ControlsTool, SaysNothingOfTheToolkitWithoutASessionsRuntimeFolder)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", data.path());
+    environment.insert("XDG_DATA_DIRS", system.path("first"));
+    environment.remove("XDG_RUNTIME_DIR");
+    process.setProcessEnvironment(environment);
+    ASSERT_EQ(run({"register", SAMPLE_LIBRARY}).status, 0);
+    for (const QStringList& arguments : {QStringList{"list"},
+                                         QStringList{"describe", "sample.sampler"}, QStringList{"help"},
+                                         QStringList{"unregister", SAMPLE_LIBRARY}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        process.start(CONTROLS_TOOL, arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_EQ(process.readAllStandardError().toStdString(), "");
+    }
+}
+
+TEST_F(ControlsTool, RegisteringAClassFromAnotherPathSaysWhichPathItReplaces)
+{
+    const QString copy = work.path("libsample.so");
+    QFile::copy(SAMPLE_LIBRARY, copy);
+    ASSERT_EQ(run({"register", SAMPLE_LIBRARY}).status, 0);
+    const ToolRun replaced = run({"register", copy});
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_EQ(replaced.out, "Registered sample.sampler (" + copy + ") in place of " + sample + "\n");
+    EXPECT_EQ(run({"register", copy}).out, "Registered sample.sampler (" + copy + ")\n");
+}
+
+// A library a host refuses is never loaded, so its entry point cannot be asked.
+TEST_F(ControlsTool, UnregisteringARefusedLibraryRemovesItsEntries)
+{
+    const QString copy = work.path("libsample.so");
+    QFile::copy(SAMPLE_LIBRARY, copy);
+    ASSERT_EQ(run({"register", copy}).status, 0);
+    ASSERT_TRUE(QFile::setPermissions(work.path(), QFile::Permissions(0x7777)));
+    const ToolRun unregistered = run({"unregister", copy});
+    EXPECT_EQ(unregistered.status, 0) << unregistered.error.toStdString();
+    EXPECT_EQ(unregistered.out, "Unregistered sample.sampler (" + copy + ")\n");
+    EXPECT_EQ(run({"list"}).out, nothingListed());
+}
+
+// A package that installs controls writes a fragment of its own beside the others.
+TEST_F(ControlsTool, ListsTheFragmentOfEachEntryAfterTheUsersAndBeforeTheSingleFile)
+{
+    const QString stage = work.path("stage");
+    QDir().mkpath(stage + QFileInfo(sample).absolutePath());
+    QFile::copy(SAMPLE_LIBRARY, stage + sample);
+    for (const QString& catalogue : {fragment("first", "b.json"), fragment("first", "a.json"), systemCatalogue("first")})
+        ASSERT_EQ(run({"register", "--system", "--catalogue", catalogue, "--staged", stage, stage + sample}).status, 0);
+    const QString mine = work.path("libsample.so");
+    QFile::copy(SAMPLE_LIBRARY, mine);
+    ASSERT_EQ(run({"register", mine}).status, 0);
+
+    const QString id = "sample.sampler\t{1afea59c-a187-4e8c-a03b-aae39eee5ce2}\t";
+    EXPECT_EQ(run({"list"}).out, id + mine + "\tuser " + catalogue() + "\n"
+                                     + id + sample + "\tsystem " + fragment("first", "a.json") + "\tshadowed by " + catalogue() + "\n"
+                                     + id + sample + "\tsystem " + fragment("first", "b.json") + "\tshadowed by " + catalogue() + "\n"
+                                     + id + sample + "\tsystem " + systemCatalogue("first") + "\tshadowed by " + catalogue() + "\n");
 }
 
 TEST_F(ControlsTool, RegistersAStagedInstallationForEveryUserUnderItsInstalledPaths)
@@ -500,5 +647,25 @@ TEST_F(ControlsTool, OnlyRootRegistersControlsForEveryUser)
                              + " must belong to root for other users to trust it. Register them for yourself "
                                "with: controls register <library or folder>...\n");
         EXPECT_FALSE(QFile::exists(catalogue));
+    }
+}
+
+// The fragment is named as given, with .json added, in the installation's own folder.
+TEST_F(ControlsTool, AFragmentIsNamedAsGivenInTheInstallationsOwnFolder)
+{
+    const QString fragments = QDir::cleanPath(QFileInfo(CONTROLS_TOOL).absolutePath() + "/../share/desktop-suite/controls.d");
+    for (const QString& name : {QString("vendor"), QString("vendor.json")}) {
+        SCOPED_TRACE(name.toStdString());
+        QString error;
+        int status = 0;
+        {
+            const WithoutRoot withoutRoot;
+            status = runtime::tools::runCommand({"register", "--system", "--fragment", name, SAMPLE_LIBRARY},
+                                                {[](const QString&) {}, [&](const QString& line) { error += line + "\n"; },
+                                                 [] { return QByteArray(); }});
+        }
+        EXPECT_EQ(status, 1);
+        EXPECT_TRUE(error.contains("the system catalogue " + fragments + "/vendor.json must belong to root")) << error.toStdString();
+        EXPECT_FALSE(QFile::exists(fragments + "/vendor.json"));
     }
 }
