@@ -3,7 +3,7 @@
 #include "runtime/base/error.h"
 #include "runtime/files/trust_p.h"
 #include "runtime/files/filesave.h"
-#include "runtime/forms/datafolder.h"
+#include "runtime/forms/datafolder_p.h"
 
 #include <QDir>
 #include <QFile>

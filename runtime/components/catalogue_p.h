@@ -102,7 +102,7 @@ private:
 // Sends the registrations of this thread to the system catalogue (or fragment) at `path`
 // while it lives: a library's DllRegisterServer, which takes no arguments, then writes
 // there instead of into the user's catalogue, readable by every user.
-class SystemRegistration {
+class RUNTIME_PRIVATE_EXPORT SystemRegistration {
 public:
     explicit SystemRegistration(const Text& path);
     ~SystemRegistration();
