@@ -6,7 +6,8 @@
 # leave its four entry points and the toolkit's two metadata functions as its only exports,
 # the linker's own symbols included. MEMBERS names the header of the member identifiers that
 # hosts call the control by: it is installed with the library, beside the runtime's headers,
-# in a folder named as the library's own source folder.
+# in a folder named as the library's own source folder, in the install component
+# "development" (the library itself in the default one).
 #
 # The suite declares its own control libraries with this file, and installs it with the
 # version script beside it as part of its CMake package, so that a library built against
@@ -62,6 +63,7 @@ class LibraryVersion : public runtime::components::VersionBlockCarrier {
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     if(arg_MEMBERS)
         get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
-        install(FILES ${arg_MEMBERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/desktop-suite/${folder})
+        install(FILES ${arg_MEMBERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/desktop-suite/${folder}
+            COMPONENT development)
     endif()
 endfunction()

@@ -60,7 +60,8 @@ export XDG_DATA_DIRS="$E2E_WORK/no-share"
 start_installed
 message=$(e2e_window "tesktest")
 labels=$(label_captions)
-library=$(readlink -f "$prefix"/lib*/desktop-suite/libtesk.so)
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+library=$(readlink -f "$prefix/$libdir/desktop-suite/libtesk.so")
 grep -qF "$prefix/bin/controls register $library" <<<"$labels" || e2e_fail "the message box shows: $labels"
 e2e_focus "$message"
 e2e_key Return
