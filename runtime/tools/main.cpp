@@ -5,9 +5,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -17,8 +19,15 @@ int main(int argc, char** argv)
     // Only `controls try` shows a window, and only what makes controls needs the widgets:
     // the rest start no platform at all, nor hear its warnings about a session they never use.
     const runtime::tools::Toolkit toolkit = runtime::tools::toolkitFor(arguments);
-    if (toolkit == runtime::tools::Toolkit::OffScreen)
+    // The platform asks for the session's runtime folder, which a command run from a
+    // service or a login without a session lacks. Off screen it keeps nothing there, so it
+    // is given an empty one of its own rather than a warning about the missing one.
+    std::optional<QTemporaryDir> runtimeFolder;
+    if (toolkit == runtime::tools::Toolkit::OffScreen) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeFolder.emplace().isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    }
     std::unique_ptr<QCoreApplication> core;
     std::unique_ptr<runtime::Program> program;
     if (toolkit == runtime::tools::Toolkit::Core)
