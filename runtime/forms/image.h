@@ -10,17 +10,21 @@ class QImage;
 
 namespace runtime {
 
-// A picture read once from a file or a resource path (":/...") and drawn as often as a
-// control paints. Copies share the picture.
+/// A picture read once from a file or a resource path (":/...") and drawn as often as a
+/// control paints. Copies share the picture.
 class RUNTIME_EXPORT Image {
 public:
-    // Raises the invalid picture error when the file cannot be read as a picture.
+    /// Reads the picture at `path`, a file or a resource path (":/..."). Raises the invalid
+    /// picture error (481, RuntimeError::InvalidPicture) when the file cannot be read as a
+    /// picture.
     explicit Image(const Text& path);
 
-    // The natural size in twips.
+    /// The natural width in twips: 15 to each pixel of the picture.
     float width() const;
+    /// The natural height in twips.
     float height() const;
 
+    /// The picture as the toolkit holds it, for the runtime's own drawing.
     const QImage& toolkitImage() const { return *image_; }
 
 private:

@@ -9,19 +9,29 @@
 
 namespace runtime {
 
-// Raises Tick every `interval` milliseconds while enabled, on the window thread.
-// Setting the interval or the enabled flag starts a new countdown; an interval of 0
-// never fires. A new timer is enabled with an interval of 0.
+/// Raises Tick every `interval` milliseconds while enabled, on the window thread.
+/// Setting the interval or the enabled flag starts a new countdown; an interval of 0
+/// never fires. A new timer is enabled with an interval of 0.
+///
+/// A timer is a control that is never shown: it has no widget, and its window stops it
+/// when it unloads.
 class RUNTIME_EXPORT Timer : public Control {
 public:
+    /// An enabled timer with an interval of 0, which does not fire until given one.
     Timer();
     ~Timer() override;
 
+    /// The interval in milliseconds.
     int interval() const { return interval_; }
+    /// Sets the interval and starts a new countdown; 0 or less stops the timer firing.
     void setInterval(int milliseconds);
+    /// Whether the timer fires. It hides Control::enabled(), which a control without a
+    /// widget always answers with true.
     bool enabled() const { return enabled_; }
+    /// Starts a new countdown when `enabled`, else stops the timer firing.
     void setEnabled(bool enabled);
 
+    /// The interval has passed since the countdown started or since the last Tick.
     Event<> Tick;
 
 private:
