@@ -9,10 +9,8 @@ if(DOXYGEN_FOUND)
     # One header a line, so that a path with spaces stays whole.
     set(reference_inputs)
     set(reference_headers)
-    # forms/ joins the reference once every name it declares is documented.
-    set(reference_public_headers ${runtime_public_headers})
-    list(FILTER reference_public_headers EXCLUDE REGEX "^forms/")
-    foreach(header IN LISTS reference_public_headers)
+    foreach(header IN LISTS runtime_public_headers)
+
         string(APPEND reference_inputs "INPUT += \"${CMAKE_CURRENT_SOURCE_DIR}/${header}\"\n")
         list(APPEND reference_headers ${CMAKE_CURRENT_SOURCE_DIR}/${header})
     endforeach()
