@@ -1,5 +1,19 @@
 #pragma once
 
+/// \file
+/// Entries of a library's descriptor made from the control's own members, so that a call
+/// by member identifier reaches the same function as a direct call. The identifiers are
+/// those of the library's header of member identifiers, which its hosts include as well:
+///
+///     constexpr Member phonectrlMembers[] = {
+///         method<&phonectrl::stdformat>("stdformat", phonectrlmember::stdformat, "", "standard format of the number"),
+///     };
+///     constexpr Member phonectrlEvents[] = {event<&phonectrl::clicked>("clicked", phonectrlmember::clicked, "", "...")};
+///
+/// A method's parameters and result, and an event's arguments, are Text, bool, Short
+/// (std::int16_t), Long (std::int32_t) or double; a parameter taken by non-const reference
+/// is passed by reference: the caller sees what the control wrote into it.
+
 #include "runtime/components/typeinfo.h"
 #include "runtime/forms/event.h"
 
@@ -9,18 +23,6 @@
 #include <utility>
 #include <variant>
 
-// Entries of a library's descriptor made from the control's own members, so that a call
-// by member identifier reaches the same function as a direct call. The identifiers are
-// those of the library's header of member identifiers, which its hosts include as well:
-//
-//   constexpr Member phonectrlMembers[] = {
-//       method<&phonectrl::stdformat>("stdformat", phonectrlmember::stdformat, "", "standard format of the number"),
-//   };
-//   constexpr Member phonectrlEvents[] = {event<&phonectrl::clicked>("clicked", phonectrlmember::clicked, "", "...")};
-//
-// A method's parameters and result, and an event's arguments, are Text, bool, Short
-// (std::int16_t), Long (std::int32_t) or double; a parameter taken by non-const reference
-// is passed by reference: the caller sees what the control wrote into it.
 namespace runtime::components {
 namespace binding {
 
@@ -159,7 +161,8 @@ using Literal = std::variant_alternative_t<static_cast<std::size_t>(Type), Desig
 
 }  // namespace binding
 
-// A method: a member function taking and returning the kinds above (or returning void).
+/// A method: a member function taking and returning the kinds this header names (or
+/// returning void). `parameterNames` names its parameters, separated by commas.
 template <auto Function>
 constexpr Member method(const char* name, MemberId id, const char* parameterNames, const char* description)
 {
@@ -168,7 +171,7 @@ constexpr Member method(const char* name, MemberId id, const char* parameterName
             Traits::parameterList, parameterNames, description, &Traits::template invoke<Function>};
 }
 
-// A read-only property: a member function without parameters.
+/// A read-only property: a member function without parameters.
 template <auto Getter>
 constexpr Member property(const char* name, MemberId id, const char* description)
 {
@@ -178,7 +181,7 @@ constexpr Member property(const char* name, MemberId id, const char* description
             {}, "", description, &Traits::template invoke<Getter>};
 }
 
-// A property that can be written as well: the setter takes one value of the getter's kind.
+/// A property that can be written as well: the setter takes one value of the getter's kind.
 template <auto Getter, auto Setter>
 constexpr Member property(const char* name, MemberId id, const char* description)
 {
@@ -190,11 +193,11 @@ constexpr Member property(const char* name, MemberId id, const char* description
     return member;
 }
 
-// A design-time property: a read-write property that a form designer shows, with the value
-// the control's constructor gives it, written as a literal of the property's kind (a text
-// in UTF-8):
-//
-//   designProperty<&counterctrl::value, &counterctrl::setValue>("value", countermember::value, 0, "The number shown"),
+/// A design-time property: a read-write property that a form designer shows, with the value
+/// the control's constructor gives it, written as a literal of the property's kind (a text
+/// in UTF-8):
+///
+///     designProperty<&counterctrl::value, &counterctrl::setValue>("value", countermember::value, 0, "The number shown"),
 template <auto Getter, auto Setter>
 constexpr Member designProperty(const char* name, MemberId id, binding::Literal<binding::propertyKind<Getter>> initial,
                                 const char* description)
@@ -205,7 +208,8 @@ constexpr Member designProperty(const char* name, MemberId id, binding::Literal<
     return member;
 }
 
-// An event: a runtime::Event member of the control, raised by the control as usual.
+/// An event: a runtime::Event member of the control, raised by the control as usual.
+/// `parameterNames` names its arguments, separated by commas.
 template <auto EventPointer>
 constexpr Member event(const char* name, MemberId id, const char* parameterNames, const char* description)
 {
@@ -214,7 +218,7 @@ constexpr Member event(const char* name, MemberId id, const char* parameterNames
             nullptr, nullptr, &Traits::template connect<EventPointer>};
 }
 
-// The class's creation function for its descriptor.
+/// The class's creation function for its descriptor.
 template <typename Class>
 UserControl* create()
 {
