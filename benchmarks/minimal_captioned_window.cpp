@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // A second yardstick: the minimal window with one captioned button. Every window of the
 // suite shows text, and the first text a Qt program draws loads its fonts; this one pays
 // for that too, so that what remains of a program's figure is its own.

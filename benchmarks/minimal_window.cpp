@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The yardstick for start-up figures: the least a Qt Widgets program does to show a
 // window, built with the same compiler, flags and libraries as the suite's programs.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The example level meter (examples/level) drawn at 200 x 200 pixels, per frame; and a key
 // press to its repaint through the runtime, beside a plain toolkit widget that takes the
 // same key and draws the same segments with a painter of its own, in the same run.

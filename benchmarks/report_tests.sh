@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # benchmarks/report's table from canned results: names found past the run settings in
 # them, medians preferred, a single run taken as its own median, counters, errors and
 # missing results as "not measured", and start-up set against the captioned window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Whole-process start-up: the time from starting a program to its first window being
 // mapped on the X display, and the peak memory of the process at that moment.
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # suite_add_control_library(<name> SOURCES <files...> CONTROL <target> METADATA <version block json>
 #                           [MEMBERS <header>])
 # lib<name>.so from its SOURCES (the descriptors and the entry points) and the control's own

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # cmake -DSAMPLES=<folder> -DFOLDER=<folder> -P CopyMissingFiles.cmake
 # Copies each file of SAMPLES into FOLDER that FOLDER does not hold yet; a file already
 # there, the user's or an earlier copy, is never replaced.

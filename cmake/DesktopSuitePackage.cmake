@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # What a program or control library built outside the tree finds of an installed suite:
 # the CMake package DesktopSuite (the imported target DesktopSuite::runtime and the
 # function that declares a control library) and the pkg-config file

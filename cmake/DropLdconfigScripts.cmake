@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # CPack step after the packages are made (CPACK_POST_BUILD_SCRIPTS): CPack gives a package
 # with a shared library under /usr/lib a postinst and a postrm that call ldconfig, which
 # Debian leaves to the ldconfig trigger the package activates instead. The suite has no

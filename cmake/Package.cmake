@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # The suite as Debian packages, one for each install component: cpack -G DEB in the build
 # folder (./suite package). They install under /usr, whatever prefix the build was
 # configured with.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # suite_add_samples(<program>)
 # The sample data files in the folder's samples/, so that the program's first run has
 # something to show. The build puts each beside the programs unless a file of that name

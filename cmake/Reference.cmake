@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # The runtime's API reference, made by Doxygen from the public headers (runtime_public_headers)
 # when Doxygen is installed: the `docs` target, built with the rest and again whenever a
 # header changes, and installed as HTML with the development files, under

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # suite_add_program(<program> <library> SOURCES <files...>)
 # A program of the suite, from the folder that calls it: its rules and windows as the
 # static library <library>, which its tests link too; the program itself from main.cpp

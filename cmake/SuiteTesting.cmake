@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # suite_test_code(<target>)
 # Code of the tests: built on the tests' main and compiled against their shared
 # precompiled header. QtTest is linked here, not through that header's target, because it

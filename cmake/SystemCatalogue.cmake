@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # Install step: writes the suite's fragment of the system catalogue, listing the control
 # libraries just installed, with the installed tool itself, so that it is in the very
 # format hosts read and every user's programs find the controls with no registration of

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: LGPL-2.1-or-later
 """Fails each system call of each file operation in turn, with each error, and checks
 that nothing is lost: the file afterwards holds its old contents or its new ones (an
 append: the old ones or the old plus one whole line), no temporary file is left beside

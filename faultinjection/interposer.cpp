@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Preloaded into a process, makes the N-th system call of a file operation fail. Only
 // calls on files under FAULT_FOLDER count: opening, writing, syncing, closing, renaming
 // and reading a folder's entries. The process's other work (the toolkit's fonts and settings) is left alone,

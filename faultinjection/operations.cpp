@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Runs one file operation of the suite through its real code, for the fault injection
 // check: the folder's files are prepared by the check, and this program only says
 // whether the operation reported success ("succeeded") or a failure ("failed").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The control catalogue reader.
 //
 // Property, for any bytes as the catalogue file:

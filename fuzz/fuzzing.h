@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
 // What the fuzzers share: a failed property stops the run with a message, and files live

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The name list file: its records and their save and load.
 //
 // Property, for any bytes as the name list file:

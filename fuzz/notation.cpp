@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The script notation of the controls tool: script text and argument lists.
 //
 // Property, for any bytes as a script:

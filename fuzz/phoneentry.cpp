@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The phone control's entry rules, driven by key presses.
 //
 // The input is a sequence of key codes, two bytes each, as KeyPress hands them over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The school list: the line made from the New School boxes, and the file reader.
 //
 // The input is bytes split at NULs: first the school file as it already is, then the

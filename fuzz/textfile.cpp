@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Text file decoding and line splitting.
 //
 // Property, for any bytes B:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The unique list control's additem, against a plain list that refuses duplicates.
 //
 // The input is 16-bit characters, two bytes each, cut at U+0000 into the texts to add

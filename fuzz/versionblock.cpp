@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The version block reader of control library files, and the reader of their dynamic
 // section.
 //

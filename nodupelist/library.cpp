@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The library solvane: its descriptor and its four entry points, each of which hands the
 // call with the descriptor to the runtime's generic component server. Its version block,
 // solvane.json, goes in through suite_add_control_library.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # tools/check-abi over a small library laid out as the runtime is: a baseline recorded
 # from it, then the library rebuilt with one planted change at a time.
 #   tools/check-abi_tests.sh <check-abi>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # tools/check-layers over a tree with an include that runs upward, one that brings the
 # test support into a program, and the includes that are allowed.
 #   tools/check-layers_tests.sh <check-layers>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # Shared steps of the end-to-end tests: each test runs a real program on its own Xvfb
 # display and drives it with real X input through xdotool.
 #   source tools/e2e.sh; e2e_start_display; e2e_start_program <binary> <folder>; ...

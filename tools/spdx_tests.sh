@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # tools/spdx over a small tree of its own: --check lists what lacks the licence's line and
 # a file of an unknown kind; the rewrite puts the line first, after a shebang, an XML
 # declaration or a manual page's preamble, keeps CR LF line ends, leaves data alone, and

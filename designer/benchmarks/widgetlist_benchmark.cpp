@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Opening the form designer's widget list: the plugin loaded as the designer loads it,
 // its entries listed, and each entry's icon drawn at the widget box's size and its tool
 // tip read, with both controls of the suite registered, and any other control library

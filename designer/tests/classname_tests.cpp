@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The class names a form designer writes for class identifiers.
 #include "classname.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The designer's own form editor, in a program of its own as the designer is: a control's
 // design-time properties listed and edited as any widget's, saved in the form's file, and
 // set on the control of a form loaded from that file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The plugin as the form designer loads it: the widget box entries of the registered
 // controls, read from the catalogue without loading a library, and the controls made.
 #include "designertesting.h"

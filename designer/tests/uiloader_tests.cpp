@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // A form drawn in the designer, loaded at run time by a program of its own that is no
 // program of the suite: a plain application object, the runtime only a dependency of
 // the plugin's. Both controls come from their libraries and work.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The level meter as its hosts get it, through the catalogue: driven off screen by
 // `controls script` with keys and the mouse, its output compared line by line and its
 // picture with a reference, allowing for the smoothing of edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Windows are built off screen unless the run names another platform, on one program
 // object for the whole run. A message box would wait for a user who is not there, so
 // each one fails the test that raised it instead.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # quenta end to end: started in a prepared current folder, its window lists the data
 # files there, in the order the folder lists them, and nothing else; nothing is written.
 source "$SUITE_SOURCE_DIR/tools/e2e.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The grade book's in-process work that a user waits for: the main window built and
 // shown, File > New reading a school list file of 11 schools into the New Grade Book
 // window until it is shown, and the reading alone. Whole-process start-up against the

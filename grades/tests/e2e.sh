@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # grades end to end: read the names of the Add-a-school boxes as a screen reader does,
 # add a school through the windows with real keys, clicks and a paste, check the exact
 # bytes appended to the school list file, load the New Grade Book window afresh and find

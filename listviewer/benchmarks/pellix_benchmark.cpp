@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The text file list viewer, in process on the off-screen platform: the window from its
 // creation until it is shown with List1 filled, laid out and painted, with a
 // 30,000-line "pellix.txt" against one of three lines; then with files of one long line

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # pellix end to end: entries of pellix.txt move between the two lists by real clicks and
 # double-clicks and a drag, one at a time, as the user sees them; the file is left as it was.
 source "$SUITE_SOURCE_DIR/tools/e2e.sh"

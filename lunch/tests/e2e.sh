@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # brakka end to end: mark dishes with the mouse and the keyboard, pick a tip, press
 # Total Bill, and read the whole bill back through the clipboard as the user would copy it.
 source "$SUITE_SOURCE_DIR/tools/e2e.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The name list at its largest, 32,766 records: loading the file, a find over every
 // record and saving it again, each in process. The list's memory is reported as the
 // growth of the heap in use while the records are held.

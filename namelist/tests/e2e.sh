@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # vornd end to end: load, find, delete, exit with the save question, check the file.
 source "$SUITE_SOURCE_DIR/tools/e2e.sh"
 vornd=$1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // File faults seen from the window; those made with permissions need them to hold.
 #include "runtime/testing/permissions.h"
 #include "runtime/testing/testfolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // additem at size: 30,000 distinct texts added to a new control, then the same 30,000
 // again, every one of them refused. The control looks a text up in its index beside the
 // list; the reference walks every item of the list with a 16-bit counter, as a plain list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 #include "runtime/components/host_p.h"
 #include "runtime/components/tests/componenttesting.h"
 #include "runtime/tools/tryout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The unique list control as hosts reach it: libsolvane.so registered in a user data
 // folder of the test's own, created by class identifier, called by member identifier.
 // Its published type information is compared whole by controls_script.sh.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # The runtime's tool `controls` registers, describes and drives solvane.ulistctrl, in a
 # user data folder of the test's own; every output is compared whole.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # solvane.ulistctrl in `controls try`, end to end with real keys and mouse: add items (a
 # duplicate among them), click an entry, read count, close; check the lists a user sees
 # and the log the window prints.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # libsolvane.so exports its four entry points and, of its own functions, nothing else;
 # the toolkit's two plugin metadata functions carry its version block.
 set -euo pipefail

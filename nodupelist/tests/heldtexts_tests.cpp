@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The index of the unique list control on its own: what it refuses, and taking back the
 // text added last.
 #include "heldtexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The unique list control made directly, as its own library makes it.
 #include "ulisttesting.h"
 

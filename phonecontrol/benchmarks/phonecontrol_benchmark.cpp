@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // What a host pays for the phone control through the component system: creating
 // tesk.phonectrl by class identifier (catalogue look-up, the checks of the library file
 // and its version block, the loaded library, its factory and a new instance, destroyed

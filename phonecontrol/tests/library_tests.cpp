@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The phone control as hosts reach it: through libtesk.so, its entry points and the
 // user's catalogue, by class identifier and member identifier.
 #include "phonectrl.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # tesktest end to end: register the built phone control library into a user data folder
 # of the test's own, type a number into the hosted control with real keys, press Done,
 # read both value labels as a screen reader does, and Exit. Then, with the library

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # An installed tesktest for a user who never registered anything: the build is installed
 # into a folder of the test's own as its prefix, so that the system catalogue the install
 # writes names the control library where it really lies. With XDG_DATA_DIRS at that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 #include "runtime/components/dependencies_p.h"
 
 #include "runtime/components/elffile_p.h"

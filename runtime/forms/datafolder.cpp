@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 #include "runtime/forms/datafolder_p.h"
 
 #include "runtime/files/fileerror.h"

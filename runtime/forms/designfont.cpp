@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 #include "runtime/forms/designfont_p.h"
 
 #include <QFontDatabase>

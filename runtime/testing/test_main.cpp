@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The main() of every test program: windows are built off screen unless the test run
 // names another platform, on one application object for the whole run.
 #include "runtime/forms/program.h"

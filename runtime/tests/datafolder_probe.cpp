@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // A program that prints its program folder, for the tests that run it as installed.
 #include "runtime/forms/program.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The real message box, off screen: Enter must choose the button the style names as
 // default. The scripted presenter answers from a table of its own, so its table is held
 // to the same answers here too: a difference would let tests pass on answers no user gets.

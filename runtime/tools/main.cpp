@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // controls: registers control libraries, lists and describes their classes, and tries a
 // control off screen from a script or in a window (runtime/tools/commands.h).
 #include "runtime/forms/program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Another local user tries to get their code run by a host: each attack plants the
 // sample library in a form whose constructor leaves a mark, and the host must refuse it,
 // say why, and never run it. The files are given to "nobody" as that other user, which

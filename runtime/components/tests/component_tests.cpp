@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 #include "componenttesting.h"
 #include "sampler.h"
 #include "samplermembers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Faults that only file permissions make: CTest runs these without root's capabilities.
 #include "componenttesting.h"
 

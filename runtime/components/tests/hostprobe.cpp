@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Loads the control library named on its command line as a host loads it, in a process
 // of its own: the system's loader reads LD_LIBRARY_PATH at start only, and a library it
 // loaded stays known to it. Prints "loaded" or the refusal.

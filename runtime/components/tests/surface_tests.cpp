@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // What a control author gets from the runtime: a surface that draws itself through a
 // canvas in twips and takes the mouse, the keys and the focus, children that raise their
 // own input events, and what the host gives (its font, colours, user mode, enabled state).

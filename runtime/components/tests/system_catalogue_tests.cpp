@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Hosts look for a class in the user's catalogue, then in the system catalogues of
 // XDG_DATA_DIRS, and hold the system's entries to the same trust rules.
 #include "componenttesting.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: LGPL-2.1-or-later
 # `controls try` without a class identifier, end to end with real keys and mouse: Escape
 # leaves the chooser and the program; Enter or a double-click on a class opens its try-out
 # window in the chooser's place, and the program ends with that window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The class chooser of `controls try` without a class identifier, off screen: what it
 // lists from a catalogue of the test's own, and the try-out window it opens.
 #include "runtime/components/tests/componenttesting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The tool `controls` as a user runs it: a real process, with a user data folder of the
 // test's own.
 #include "runtime/components/catalogue_p.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The keys, the mouse and the snapshots of a control script, run in the test's own process
 // against a probe control whose widgets note every key and mouse event they receive.
 #include "runtime/components/binding.h"

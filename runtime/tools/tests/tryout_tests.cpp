@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The try-out window of `controls try`, off screen, with the sample control: chosen,
 // typed into and clicked as a user does.
 #include "runtime/components/tests/componenttesting.h"

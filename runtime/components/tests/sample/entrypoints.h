@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The four entry points of a sample library; each library source includes it once.
 #include "sampler.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The sample library as one that needs a helper library, which it looks for where its
 // search path says ($ORIGIN/helpers).
 #include "entrypoints.h"

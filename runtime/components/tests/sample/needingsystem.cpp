@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The sample library as one that needs a library of the system's that a host has not
 // loaded (the access list library, which every Debian system has).
 #include "entrypoints.h"

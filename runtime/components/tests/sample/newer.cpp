@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The sample library as built for a newer runtime: hosts refuse it before loading it.
 #include "entrypoints.h"
 

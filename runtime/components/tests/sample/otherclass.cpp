@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The sample library whose version block names a class its descriptor does not have.
 #include "entrypoints.h"
 

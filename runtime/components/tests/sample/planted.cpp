@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The sample library as another user would plant it: sound in every other way, its
 // constructor leaves a mark the moment its code runs, so a test can tell that a host
 // never ran it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The helper as another user would plant it where a loader might look: it answers as the
 // helper does, and its constructor leaves a mark the moment its code runs.
 #include "helper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The sample library without the self-registration mark in its version block.
 #include "entrypoints.h"
 
