@@ -44,7 +44,11 @@ struct RUNTIME_PRIVATE_EXPORT Helper {
 #ifdef PRIVATE_MEMBER
     int second = 0;
 #endif
+#ifdef PRIVATE_METHOD
+    long sum(int more) const;
+#else
     int sum() const;
+#endif
 };
 #ifdef PRIVATE_ARGUMENT
 RUNTIME_PRIVATE_EXPORT int helped(long value);
@@ -70,7 +74,11 @@ int doubled(int value) { return 2 * value; }
 int halved(int value) { return value / 2; }
 #endif
 namespace runtime {
+#ifdef PRIVATE_METHOD
+long Helper::sum(int more) const { return first + more; }
+#else
 int Helper::sum() const { return first; }
+#endif
 #ifdef PRIVATE_ARGUMENT
 int helped(long value) { return int(value); }
 #else
@@ -107,6 +115,7 @@ expect REMOVED_FUNCTION 1 "changes the interface"
 expect NEW_FUNCTION 0 "adds to the interface"
 expect PRIVATE_MEMBER 0 "keeps the interface"
 expect PRIVATE_ARGUMENT 0 "keeps the interface"
+expect PRIVATE_METHOD 0 "keeps the interface"
 
 # A change that breaks the interface is recorded only under a new SONAME.
 build libshape.so.0 PUBLIC_MEMBER
