@@ -3,6 +3,8 @@
 
 #include "runtime/base/error.h"
 
+#include <QString>
+
 namespace runtime::testing {
 
 // The number of the runtime error a statement raises, or 0 when it raises none: a table
@@ -16,6 +18,18 @@ int raisedNumber(Statement statement)
         return error.number();
     }
     return 0;
+}
+
+// The text of the runtime error a statement raises, or "<no error>" when it raises none.
+template <typename Statement>
+QString raisedText(Statement statement)
+{
+    try {
+        statement();
+    } catch (const RuntimeError& error) {
+        return error.text();
+    }
+    return QStringLiteral("<no error>");
 }
 
 }  // namespace runtime::testing

@@ -3,6 +3,7 @@
 #include "sampleentry.h"
 
 #include "runtime/base/error.h"
+#include "runtime/testing/raised.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,16 +56,6 @@ QByteArray withMemberField(const QByteArray& catalogue, const QString& member, c
     return QJsonDocument(root).toJson();
 }
 
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.text();
-    }
-    return "<no error>";
-}
-
 class CatalogueTest : public ::testing::Test {
 protected:
     void writeSample()
@@ -81,7 +72,7 @@ TEST_F(CatalogueTest, IsEmptyUntilSomethingIsRegistered)
 {
     EXPECT_TRUE(Catalogue::read().entries().empty());
     EXPECT_FALSE(QFile::exists(data.catalogue()));
-    EXPECT_EQ(errorOf([] { Catalogue::read().find("sample.sampler"); }), "the class sample.sampler is not registered");
+    EXPECT_EQ(runtime::testing::raisedText([] { Catalogue::read().find("sample.sampler"); }), "the class sample.sampler is not registered");
 }
 
 TEST_F(CatalogueTest, KeepsTypeInformationAndPathAsRegistered)
@@ -219,11 +210,11 @@ TEST_F(CatalogueTest, ADamagedCatalogueIsRefusedAndNeverRewritten)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         data.write(data.catalogue(), row.bytes);
-        const QString readError = errorOf([] { Catalogue::read(); });
+        const QString readError = runtime::testing::raisedText([] { Catalogue::read(); });
         EXPECT_TRUE(readError.contains("is damaged")) << readError.toStdString();
         EXPECT_TRUE(readError.contains(row.reason)) << readError.toStdString();
         EXPECT_TRUE(readError.contains(data.catalogue()));
-        const QString updateError = errorOf([] { Catalogue::update([](Catalogue& c) { c.remove([](auto&) { return true; }); }); });
+        const QString updateError = runtime::testing::raisedText([] { Catalogue::update([](Catalogue& c) { c.remove([](auto&) { return true; }); }); });
         EXPECT_EQ(updateError, readError);
         EXPECT_EQ(data.read(data.catalogue()), row.bytes);
     }
@@ -236,12 +227,12 @@ TEST_F(CatalogueTest, ACatalogueOthersCanChangeIsRefused)
     const QString folder = QFileInfo(data.catalogue()).absolutePath();
 
     ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0666), 0);
-    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("file " + data.catalogue() + " is writable by every user"));
-    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("is writable by every user"));
+    EXPECT_TRUE(runtime::testing::raisedText([] { Catalogue::read(); }).contains("file " + data.catalogue() + " is writable by every user"));
+    EXPECT_TRUE(runtime::testing::raisedText([this] { writeSample(); }).contains("is writable by every user"));
     ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
 
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0777), 0);
-    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("folder " + folder + " is writable by every user"));
+    EXPECT_TRUE(runtime::testing::raisedText([] { Catalogue::read(); }).contains("folder " + folder + " is writable by every user"));
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0700), 0);
     EXPECT_EQ(data.read(data.catalogue()), before);
 
@@ -249,10 +240,10 @@ TEST_F(CatalogueTest, ACatalogueOthersCanChangeIsRefused)
         // A group shared with other users: "nogroup" is no private group of root's.
         ASSERT_EQ(chown(QFile::encodeName(data.catalogue()).constData(), 0, 65534), 0);
         ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0660), 0);
-        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("is writable by group nogroup"));
+        EXPECT_TRUE(runtime::testing::raisedText([] { Catalogue::read(); }).contains("is writable by group nogroup"));
         ASSERT_EQ(chown(QFile::encodeName(data.catalogue()).constData(), 65534, 65534), 0);
         ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
-        EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("is writable by user nobody"));
+        EXPECT_TRUE(runtime::testing::raisedText([] { Catalogue::read(); }).contains("is writable by user nobody"));
     }
 }
 
@@ -262,7 +253,7 @@ TEST_F(CatalogueTest, NoCatalogueYetInAFolderOthersCanChangeIsRefused)
     const QString folder = QFileInfo(data.catalogue()).absolutePath();
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0777), 0);
-    const QString error = errorOf([] { Catalogue::read(); });
+    const QString error = runtime::testing::raisedText([] { Catalogue::read(); });
     chmod(QFile::encodeName(folder).constData(), 0700);
     EXPECT_EQ(error, "The control catalogue " + data.catalogue() + " cannot be used: folder " + folder
                          + " is writable by every user");
@@ -273,14 +264,14 @@ TEST_F(CatalogueTest, ACatalogueThatIsALinkOrAPipeIsRefused)
 {
     QDir().mkpath(QFileInfo(data.catalogue()).absolutePath());
     ASSERT_TRUE(QFile::link("/dev/full", data.catalogue()));
-    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("it is a symbolic link"));
-    EXPECT_TRUE(errorOf([this] { writeSample(); }).contains("it is a symbolic link"));
+    EXPECT_TRUE(runtime::testing::raisedText([] { Catalogue::read(); }).contains("it is a symbolic link"));
+    EXPECT_TRUE(runtime::testing::raisedText([this] { writeSample(); }).contains("it is a symbolic link"));
     EXPECT_TRUE(QFileInfo(data.catalogue()).isSymLink());
 
     // Opened without waiting for a writer that never comes.
     QFile::remove(data.catalogue());
     ASSERT_EQ(mkfifo(QFile::encodeName(data.catalogue()).constData(), 0600), 0);
-    EXPECT_TRUE(errorOf([] { Catalogue::read(); }).contains("not an ordinary file"));
+    EXPECT_TRUE(runtime::testing::raisedText([] { Catalogue::read(); }).contains("not an ordinary file"));
 }
 
 TEST_F(CatalogueTest, AFullDiskLeavesTheCatalogueAsItWas)
@@ -294,7 +285,7 @@ TEST_F(CatalogueTest, AFullDiskLeavesTheCatalogueAsItWas)
     rlimit full = previous;
     full.rlim_cur = 1024;  // room for the lock file, not for the catalogue
     setrlimit(RLIMIT_FSIZE, &full);
-    const QString error = errorOf([] { Catalogue::update([](Catalogue& c) { c.add(otherEntry("other.thing")); }); });
+    const QString error = runtime::testing::raisedText([] { Catalogue::update([](Catalogue& c) { c.add(otherEntry("other.thing")); }); });
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 

@@ -4,6 +4,7 @@
 
 #include "runtime/base/error.h"
 #include "runtime/testing/permissions.h"
+#include "runtime/testing/raised.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,16 +15,6 @@ using runtime::RuntimeError;
 using namespace runtime::components;
 
 namespace {
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.text();
-    }
-    return "<no error>";
-}
 
 }  // namespace
 
@@ -47,7 +38,7 @@ protected:
 TEST_F(CatalogueFaultTest, AnUnreadableCatalogueIsReported)
 {
     ASSERT_EQ(chmod(QFile::encodeName(data.catalogue()).constData(), 0200), 0);
-    const QString error = errorOf([] { Catalogue::read(); });
+    const QString error = runtime::testing::raisedText([] { Catalogue::read(); });
     chmod(QFile::encodeName(data.catalogue()).constData(), 0600);
     EXPECT_TRUE(error.contains("cannot be used")) << error.toStdString();
     EXPECT_TRUE(error.contains("Permission denied")) << error.toStdString();
@@ -113,7 +104,7 @@ TEST_F(CatalogueMoveFaultTest, ANewPlaceThatCannotBeWrittenLeavesTheFormerCatalo
     const QString folder = QFileInfo(data.catalogue()).absolutePath();
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0500), 0);
-    const QString error = errorOf(addOther);
+    const QString error = runtime::testing::raisedText(addOther);
     chmod(QFile::encodeName(folder).constData(), 0700);
     EXPECT_TRUE(error.contains(data.catalogue())) << error.toStdString();
     EXPECT_EQ(data.read(former), before);
